@@ -1,0 +1,113 @@
+# Shared helpers for the end-to-end tests: a private X display with a real window manager,
+# the program started in a scratch folder, and bounded waits on conditions.
+# Sourced by the scenario scripts; expects VELMORA_BIN to name the program.
+
+set -uo pipefail
+
+E2E_TIMEOUT=${E2E_TIMEOUT:-20}   # seconds any single wait may take
+E2E_WORK=$(mktemp -d "${TMPDIR:-/tmp}/velmora-e2e.XXXXXX")
+E2E_PIDS=()
+APP_PID=""
+
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+cleanup() {
+    local pid
+    for pid in "${E2E_PIDS[@]}"; do
+        kill "$pid" 2>/dev/null
+    done
+    for pid in "${E2E_PIDS[@]}"; do
+        wait "$pid" 2>/dev/null
+    done
+    rm -rf "$E2E_WORK"
+}
+trap cleanup EXIT
+
+# wait_until DESCRIPTION COMMAND...: polls COMMAND until it succeeds, for at most E2E_TIMEOUT.
+wait_until() {
+    local what=$1
+    shift
+    local deadline=$((SECONDS + E2E_TIMEOUT))
+    until "$@" >/dev/null 2>&1; do
+        [ $SECONDS -lt $deadline ] || fail "timed out waiting for $what"
+        sleep 0.05
+    done
+}
+
+# Starts Xvfb on a display number it picks itself (so parallel runs never collide), then openbox.
+start_desktop() {
+    local fdfile="$E2E_WORK/display"
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$fdfile" 2>"$E2E_WORK/xvfb.log" &
+    E2E_PIDS+=($!)
+    wait_until "Xvfb to choose a display" test -s "$fdfile"
+    export DISPLAY=":$(head -n1 "$fdfile" | tr -d '[:space:]')"
+    wait_until "the X server" xdpyinfo
+    openbox --sm-disable >"$E2E_WORK/openbox.log" 2>&1 &
+    E2E_PIDS+=($!)
+    wait_until "the window manager" window_manager_running
+}
+
+window_manager_running() {
+    xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'
+}
+
+# Starts the program in a fresh folder; DICTIONARY (a file) is copied in as dictionary.txt
+# unless it is empty.
+start_app() {
+    local dictionary=${1:-}
+    APP_DIR="$E2E_WORK/run"
+    mkdir -p "$APP_DIR"
+    [ -n "$dictionary" ] && cp "$dictionary" "$APP_DIR/dictionary.txt"
+    (cd "$APP_DIR" && exec "$VELMORA_BIN") >"$E2E_WORK/app.log" 2>&1 &
+    APP_PID=$!
+    E2E_PIDS+=("$APP_PID")
+    wait_until "the Velmora window" app_window
+    APP_WINDOW=$(app_window)
+    wait_until "the window manager to manage the window" window_is_managed "$APP_WINDOW"
+}
+
+window_is_managed() { [ -n "$(window_state "$1")" ]; }
+
+app_window() {
+    xdotool search --all --pid "$APP_PID" --name '^Velmora$' 2>/dev/null | head -n1 | grep .
+}
+
+window_state() {
+    xprop -id "$1" WM_STATE 2>/dev/null | sed -n 's/.*window state: //p'
+}
+
+window_is_iconic() { [ "$(window_state "$1")" = "Iconic" ]; }
+window_is_normal() { [ "$(window_state "$1")" = "Normal" ]; }
+
+restore_window() {
+    xdotool windowactivate --sync "$APP_WINDOW" || fail "could not activate the window"
+    wait_until "the window to be restored" window_is_normal "$APP_WINDOW"
+    wait_until "the window to take the focus" window_has_focus "$APP_WINDOW"
+}
+
+window_has_focus() { [ "$(xdotool getwindowfocus)" = "$1" ]; }
+
+# Puts TEXT on the clipboard; xclip keeps serving it until another client takes it over.
+set_clipboard() {
+    printf '%s' "$1" | xclip -selection clipboard -i
+    wait_until "the clipboard to hold the test text" clipboard_is "$1"
+}
+
+clipboard() { xclip -selection clipboard -o 2>/dev/null; }
+clipboard_is() { [ "$(clipboard)" = "$1" ]; }
+
+# Presses Quick solve with the keyboard alone: the selection box has the focus after restore,
+# and the Quick solve button is the fourth tab stop after it.
+press_quick_solve() {
+    xdotool key --clearmodifiers Tab Tab Tab Tab space
+}
+
+app_exited() { ! kill -0 "$APP_PID" 2>/dev/null; }
+
+# A small dictionary of the test's own.
+write_dictionary() {
+    printf '%s\n' CAT ACTS CAST CATS SCAT TACT STAINER RETAINS SATIRE STAIN TRAIN >"$1"
+}

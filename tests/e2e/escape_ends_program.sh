@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# Escape closes the dialog, and closing the dialog ends the program with status 0.
+VELMORA_BIN=$1
+source "$(dirname "$0")/e2e_lib.sh"
+
+start_desktop
+write_dictionary "$E2E_WORK/words.txt"
+start_app "$E2E_WORK/words.txt"
+restore_window
+
+xdotool key --clearmodifiers Escape
+wait_until "the program to end" app_exited
+wait "$APP_PID"
+status=$?
+[ "$status" -eq 0 ] || fail "the program ended with status $status"
+echo "PASS: Escape ends the program with status 0"
