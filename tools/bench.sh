@@ -1,0 +1,18 @@
+#!/usr/bin/env bash
+# Runs Velmora's benchmarks from a build folder, repeated, and prints the median of each.
+#   usage: tools/bench.sh BUILD_DIR [REPETITIONS]      (default 10 repetitions)
+# Extra Google Benchmark flags can be passed in BENCH_ARGS, e.g.
+#   BENCH_ARGS=--benchmark_filter=Solve tools/bench.sh build
+set -euo pipefail
+build=${1:?usage: tools/bench.sh BUILD_DIR [REPETITIONS]}
+repetitions=${2:-10}
+bench="$build/bench/velmora_bench"
+if [ ! -x "$bench" ]; then
+    echo "$bench is missing: build with bench in VELMORA_PARTS and Google Benchmark installed" >&2
+    exit 1
+fi
+# shellcheck disable=SC2086  # BENCH_ARGS holds several flags
+"$bench" --benchmark_repetitions="$repetitions" \
+    --benchmark_report_aggregates_only=true \
+    --benchmark_counters_tabular=true ${BENCH_ARGS:-} |
+    awk '/^Benchmark|^-+$/ || /_median/'
