@@ -1,7 +1,8 @@
 # The commands a user needs. Each installs the Debian packages it lacks first.
 #   make run     build and start Velmora in a folder holding the default dictionary
 #   make test    build and run every test (unit, widget, end-to-end), then the same
-#                tests built with AddressSanitizer and UndefinedBehaviorSanitizer
+#                tests built with AddressSanitizer and UndefinedBehaviorSanitizer, the core
+#                tests under valgrind, and the fuzzer for a minute
 #   make bench   build and run the benchmarks
 
 BUILD      ?= build
@@ -9,7 +10,7 @@ ASAN_BUILD ?= build-asan
 JOBS       ?= $(shell nproc)
 CMAKE_ARGS ?=
 
-.PHONY: all deps build build-asan run test test-quick test-asan bench clean
+.PHONY: all deps build build-asan run test test-quick test-asan test-valgrind bench clean
 
 all: build
 
@@ -34,10 +35,25 @@ test-quick: build
 test-asan: build-asan
 	ctest --test-dir $(ASAN_BUILD) --output-on-failure -j 2
 
-test: test-quick test-asan
+test-valgrind: build
+	valgrind --error-exitcode=1 --leak-check=full --errors-for-leak-kinds=definite \
+	    $(BUILD)/tests/core/velmora_core_tests --gtest_brief=1
+
+test: test-quick test-asan test-valgrind fuzz
 
 bench: build
 	bash tools/bench.sh $(BUILD)
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)
+
+# Fuzzing: the dictionary loader and the search against a reference, for FUZZ_SECONDS.
+FUZZ_BUILD   ?= build-fuzz
+FUZZ_SECONDS ?= 60
+
+.PHONY: fuzz
+fuzz: deps
+	cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
+	    -DVELMORA_FUZZ=ON -DVELMORA_BUILD_BENCH=OFF -DVELMORA_PARTS="framework;core;tests"
+	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target dictionary_fuzzer
+	bash tools/fuzz.sh $(FUZZ_BUILD)/tests/fuzz/dictionary_fuzzer $(FUZZ_SECONDS)
