@@ -11,6 +11,10 @@ APP_PID=""
 
 fail() {
     echo "FAIL: $*" >&2
+    local log
+    for log in "$E2E_WORK"/*.log; do
+        [ -s "$log" ] && { echo "--- $(basename "$log")"; tail -n 20 "$log"; } >&2
+    done
     exit 1
 }
 

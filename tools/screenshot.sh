@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Takes docs/screenshot.png: the restored window after solving a selection, on a private
+# Xvfb display with openbox. Usage: tools/screenshot.sh BUILD_DIR [LETTERS]
+set -euo pipefail
+build=$(realpath "${1:-build}")
+letters=${2:-aeinrstl}
+root=$(realpath "$(dirname "$0")/..")
+VELMORA_BIN="$build/app/velmora"
+source "$root/tests/e2e/e2e_lib.sh"
+
+start_desktop
+start_app "$root/data/dictionary.txt"
+restore_window
+xdotool type --delay 20 "$letters"
+import -frame -window "$APP_WINDOW" "$E2E_WORK/before.png"
+xdotool key Return
+# Wait until the window shows something new: the list of solutions.
+shot_changed() {
+    import -frame -window "$APP_WINDOW" "$E2E_WORK/after.png" &&
+        ! cmp -s "$E2E_WORK/before.png" "$E2E_WORK/after.png"
+}
+wait_until "the solutions to be drawn" shot_changed
+cp "$E2E_WORK/after.png" "$root/docs/screenshot.png"
+echo "wrote docs/screenshot.png"
