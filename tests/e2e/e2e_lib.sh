@@ -30,28 +30,57 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# wait_until DESCRIPTION COMMAND...: polls COMMAND until it succeeds, for at most E2E_TIMEOUT.
-wait_until() {
-    local what=$1
+# poll_until SECONDS COMMAND...: polls COMMAND until it succeeds; fails after SECONDS.
+poll_until() {
+    local deadline=$((SECONDS + $1))
     shift
-    local deadline=$((SECONDS + E2E_TIMEOUT))
     until "$@" >/dev/null 2>&1; do
-        [ $SECONDS -lt $deadline ] || fail "timed out waiting for $what"
+        [ $SECONDS -lt $deadline ] || return 1
         sleep 0.05
     done
 }
 
-# Starts Xvfb on a display number it picks itself (so parallel runs never collide), then openbox.
+# wait_until DESCRIPTION COMMAND...: polls COMMAND until it succeeds, for at most E2E_TIMEOUT.
+wait_until() {
+    local what=$1
+    shift
+    poll_until "$E2E_TIMEOUT" "$@" || fail "timed out waiting for $what"
+}
+
+# A private X server and openbox on it. Xvfb picks a free display number itself; when
+# another server starts at the same moment the two can still collide, so a desktop that
+# does not come up is torn down and started again.
 start_desktop() {
+    local attempt
+    for attempt in 1 2 3 4 5; do
+        try_start_desktop && return 0
+        echo "the desktop did not start (attempt $attempt), retrying" >&2
+        stop_desktop
+    done
+    fail "could not start Xvfb and openbox"
+}
+
+try_start_desktop() {
     local fdfile="$E2E_WORK/display"
+    rm -f "$fdfile"
     Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$fdfile" 2>"$E2E_WORK/xvfb.log" &
-    E2E_PIDS+=($!)
-    wait_until "Xvfb to choose a display" test -s "$fdfile"
+    XVFB_PID=$!
+    E2E_PIDS+=("$XVFB_PID")
+    poll_until "$E2E_TIMEOUT" grep -q '[0-9]' "$fdfile" || return 1
     export DISPLAY=":$(head -n1 "$fdfile" | tr -d '[:space:]')"
-    wait_until "the X server" xdpyinfo
+    poll_until "$E2E_TIMEOUT" xdpyinfo || return 1
+    kill -0 "$XVFB_PID" 2>/dev/null || return 1
     openbox --sm-disable >"$E2E_WORK/openbox.log" 2>&1 &
-    E2E_PIDS+=($!)
-    wait_until "the window manager" window_manager_running
+    OPENBOX_PID=$!
+    E2E_PIDS+=("$OPENBOX_PID")
+    poll_until 10 window_manager_running || return 1
+    kill -0 "$OPENBOX_PID" 2>/dev/null && kill -0 "$XVFB_PID" 2>/dev/null
+}
+
+stop_desktop() {
+    kill "${OPENBOX_PID:-}" "${XVFB_PID:-}" 2>/dev/null
+    wait "${OPENBOX_PID:-}" "${XVFB_PID:-}" 2>/dev/null
+    return 0
 }
 
 window_manager_running() {
