@@ -4,6 +4,7 @@
 #                tests built with AddressSanitizer and UndefinedBehaviorSanitizer, the core
 #                tests under valgrind, and the fuzzer for a minute
 #   make bench   build and run the benchmarks
+#   make package build a Debian package, $(BUILD)/velmora_<version>_<arch>.deb
 
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
@@ -57,3 +58,8 @@ fuzz: deps
 	    -DVELMORA_FUZZ=ON -DVELMORA_BUILD_BENCH=OFF -DVELMORA_PARTS="framework;core;tests"
 	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target dictionary_fuzzer
 	bash tools/fuzz.sh $(FUZZ_BUILD)/tests/fuzz/dictionary_fuzzer $(FUZZ_SECONDS)
+
+# A Debian package of the normal build, for /usr, written into $(BUILD)/.
+.PHONY: package
+package: build
+	cd $(BUILD) && cpack -G DEB

@@ -11,11 +11,18 @@ The output holds nine classic BMP-in-ICO images, 48, 32 and 16 pixels square,
 each at 4, 8 and 24 bits per pixel, with a 1-bpp AND mask that makes
 everything outside the tile transparent. Every run writes the same bytes.
 
-Usage: make_icon.py [OUTPUT]   (default: res/velmora.ico in the repository)
+With --png DIR it also writes DIR/velmora-48.png, -32 and -16: the same
+artwork as 8-bit RGBA for Linux desktops' icon themes. Their alpha is the
+share of each pixel the tile covers, so the rounded corners are transparent
+and the edges smooth.
+
+Usage: make_icon.py [--png DIR] [OUTPUT]   (default: res/velmora.ico)
 """
 
+import argparse
 import struct
 import sys
+import zlib
 from collections import Counter
 from dataclasses import dataclass
 from pathlib import Path
@@ -260,22 +267,79 @@ def encode_icon(images):
     return out + b"".join(data for _, _, data in images)
 
 
-def main(argv):
-    if len(argv) > 2:
-        sys.stderr.write("usage: make_icon.py [OUTPUT]\n")
-        return 2
-    output = argv[1] if len(argv) == 2 else DEFAULT_OUTPUT
+def render_rgba_pixel(px, py, size, layout):
+    """One pixel as (r, g, b, a): alpha is the covered share of the pixel.
+
+    The colour averages the covered samples alone, as in the icon, so a
+    half-covered edge pixel is the tile's colour at half opacity rather than
+    a blend with some assumed background.
+    """
+    hits = pixel_samples(px, py, size, layout)
+    if not hits:
+        return (0, 0, 0, 0)
+    rgb = tuple(round(sum(colour[i] for _, colour in hits) / len(hits))
+                for i in range(3))
+    return rgb + (round(255 * len(hits) / SUPERSAMPLE ** 2),)
+
+
+def png_chunk(kind, data):
+    """One PNG chunk: length, type, data and the CRC of type and data."""
+    return (struct.pack(">I", len(data)) + kind + data
+            + struct.pack(">I", zlib.crc32(kind + data)))
+
+
+def encode_png(size):
+    """The artwork at one size as a PNG file: 8-bit RGBA, no filtering."""
+    layout = LAYOUTS[size]
+    raw = b"".join(
+        b"\0" + b"".join(bytes(render_rgba_pixel(px, py, size, layout))
+                         for px in range(size))
+        for py in range(size))
+    header = struct.pack(">IIBBBBB", size, size, 8, 6, 0, 0, 0)
+    return (b"\x89PNG\r\n\x1a\n" + png_chunk(b"IHDR", header)
+            + png_chunk(b"IDAT", zlib.compress(raw, 9)) + png_chunk(b"IEND", b""))
+
+
+def encode_ico():
+    """The whole icon group, every size at every depth."""
     images = []
     for size in SIZES:
         smooth, sharp = render(size, sharp=False), render(size, sharp=True)
         images += [(size, depth, encode_image(sharp if depth == 4 else smooth, depth))
                    for depth in DEPTHS]
+    return encode_icon(images)
+
+
+def write_file(path, data):
+    """Writes data to path; tells on stderr and returns False on failure."""
     try:
-        with open(output, "wb") as stream:
-            stream.write(encode_icon(images))
+        with open(path, "wb") as stream:
+            stream.write(data)
     except OSError as error:
-        sys.stderr.write(f"make_icon.py: cannot write {output}: {error.strerror}\n")
+        sys.stderr.write(f"make_icon.py: cannot write {path}: {error.strerror}\n")
+        return False
+    return True
+
+
+def parse_arguments(argv):
+    parser = argparse.ArgumentParser(
+        prog="make_icon.py", description="Draws Velmora's application icon.")
+    parser.add_argument("output", nargs="?", default=DEFAULT_OUTPUT,
+                        help="the .ico file to write (default: res/velmora.ico)")
+    parser.add_argument("--png", metavar="DIR",
+                        help="also write velmora-48.png, -32 and -16 into DIR")
+    return parser.parse_args(argv[1:])
+
+
+def main(argv):
+    arguments = parse_arguments(argv)
+    if not write_file(arguments.output, encode_ico()):
         return 1
+    if arguments.png is not None:
+        for size in SIZES:
+            path = Path(arguments.png) / f"velmora-{size}.png"
+            if not write_file(path, encode_png(size)):
+                return 1
     return 0
 
 

@@ -1,0 +1,90 @@
+# Installing Velmora the way a Linux desktop expects, and packing that install as a .deb.
+#
+# `cmake --install` puts the program under bin/, the default dictionary and its licence notice
+# under share/velmora/, the icon into the hicolor theme and a desktop entry that starts the
+# program in share/velmora/, since it reads dictionary.txt from its current directory.
+# `cpack` (or `make package`) turns the same install into velmora_<version>_<arch>.deb for /usr.
+if(NOT TARGET velmora)
+    message(STATUS "Packaging: the program is not among VELMORA_PARTS; no install rules")
+    return()
+endif()
+
+include(GNUInstallDirs)
+
+set(VELMORA_DATA_DESTINATION ${CMAKE_INSTALL_DATADIR}/velmora)
+
+install(TARGETS velmora RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(FILES data/dictionary.txt data/LICENSE.wamerican DESTINATION ${VELMORA_DATA_DESTINATION})
+foreach(size 16 32 48)
+    install(FILES res/icons/velmora-${size}.png
+            DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
+            RENAME velmora.png)
+endforeach()
+
+# The desktop entry names the installed program and dictionary folder by full path. Those are
+# only known when installing (`cmake --install --prefix`, CPack's /usr), so the entry is
+# written then, straight to its destination (under DESTDIR when one is set), and recorded in
+# the install manifest like the files installed by the rules above.
+set(desktop_template ${CMAKE_CURRENT_SOURCE_DIR}/res/velmora.desktop.in)
+string(CONFIGURE [=[
+    # Escapes a desktop entry string value: a backslash is written as two.
+    function(velmora_desktop_string value out)
+        string(REPLACE "\\" "\\\\" value "${value}")
+        set(${out} "${value}" PARENT_SCOPE)
+    endfunction()
+    # Quotes a program path for Exec= when it holds anything but plain path characters.
+    function(velmora_desktop_exec program out)
+        if(NOT program MATCHES "^[A-Za-z0-9/._+-]+$")
+            string(REGEX REPLACE "([\\\"`$])" "\\\\\\1" program "${program}")
+            string(REPLACE "%" "%%" program "${program}")
+            set(program "\"${program}\"")
+        endif()
+        velmora_desktop_string("${program}" program)
+        set(${out} "${program}" PARENT_SCOPE)
+    endfunction()
+    set(velmora_program [[@CMAKE_INSTALL_BINDIR@/velmora]])
+    set(velmora_data [[@VELMORA_DATA_DESTINATION@]])
+    set(velmora_applications [[@CMAKE_INSTALL_DATADIR@/applications]])
+    foreach(path velmora_program velmora_data velmora_applications)
+        cmake_path(ABSOLUTE_PATH ${path} BASE_DIRECTORY "${CMAKE_INSTALL_PREFIX}" NORMALIZE)
+    endforeach()
+    velmora_desktop_exec("${velmora_program}" VELMORA_DESKTOP_EXEC)
+    velmora_desktop_string("${velmora_data}" VELMORA_DESKTOP_PATH)
+    set(velmora_entry "${velmora_applications}/velmora.desktop")
+    message(STATUS "Installing: $ENV{DESTDIR}${velmora_entry}")
+    configure_file([[@desktop_template@]] "$ENV{DESTDIR}${velmora_entry}" @ONLY
+                   FILE_PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ)
+    list(APPEND CMAKE_INSTALL_MANIFEST_FILES "${velmora_entry}")
+]=] desktop_code @ONLY)
+install(CODE "${desktop_code}")
+
+# The Debian package. CPack's DEB generator installs with DESTDIR and /usr as the prefix, so
+# the install-time code above writes an entry that names /usr/bin/velmora.
+set(VELMORA_PACKAGE_MAINTAINER "Velmora developers <velmora@example.org>"
+    CACHE STRING "Maintainer field of the Debian package")
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME velmora)
+set(CPACK_PACKAGE_VENDOR "Velmora developers")
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${PROJECT_DESCRIPTION}")
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${VELMORA_PACKAGE_MAINTAINER}")
+# A helper for word games, not a game: Debian's games section expects programs in /usr/games.
+set(CPACK_DEBIAN_PACKAGE_SECTION utils)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# The dialog asks for "Courier New"; fontconfig maps it to Liberation Mono when that is there.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS fonts-liberation2)
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "\
+Velmora is a small desktop helper for word games. Type or paste a selection of
+letters and it lists every dictionary word of four or more letters they can
+spell, each letter used at most once, longest first. Quick solve takes the
+letters from the clipboard and puts the longest words back on it in one click.
+.
+The program reads dictionary.txt from its current directory; the desktop entry
+starts it in /usr/share/velmora, which holds a list of about 63,000 common
+English words made from the wamerican word list.")
+set(CPACK_SOURCE_IGNORE_FILES "/\\\\.git/" "/build[^/]*/" "/__pycache__/" "\\\\.swp$")
+include(CPack)

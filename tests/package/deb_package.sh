@@ -1,0 +1,73 @@
+#!/usr/bin/env bash
+# The .deb of this build: made with CPack into a scratch folder, checked for its metadata and
+# files, unpacked with dpkg -x, and its program started the way its desktop entry says (in
+# the Path folder, where it finds the packaged dictionary) on a private X display. The
+# program must show its window, solve with the packaged word list, and end on Escape.
+BUILD_DIR=$1 SOURCE_DIR=$2 VERSION=$3
+source "$(dirname "$0")/package_lib.sh"
+
+cpack -G DEB --config "$BUILD_DIR/CPackConfig.cmake" -B "$E2E_WORK/cpack" >"$E2E_WORK/cpack.log" 2>&1 ||
+    fail "cpack failed: $(cat "$E2E_WORK/cpack.log")"
+debs=("$E2E_WORK"/cpack/*.deb)
+{ [ ${#debs[@]} -eq 1 ] && [ -f "${debs[0]}" ]; } || fail "cpack made no single .deb: ${debs[*]}"
+deb=${debs[0]}
+
+field() { dpkg-deb -f "$deb" "$1"; }
+[ "$(field Package)" = velmora ] || fail "the package is named $(field Package)"
+[ "$(field Version)" = "$VERSION" ] || fail "the package version is $(field Version), not $VERSION"
+[ "$(field Architecture)" = "$(dpkg --print-architecture)" ] || fail "wrong architecture"
+grep -qE '(^|, )libqt6widgets6( |,|$)' <<<"$(field Depends)" ||
+    fail "Depends does not name the Qt 6 widgets runtime: $(field Depends)"
+for name in Maintainer Section Description; do
+    [ -n "$(field "$name")" ] || fail "the package has no $name"
+done
+
+root="$E2E_WORK/root"
+dpkg -x "$deb" "$root" || fail "dpkg -x failed"
+[ "$(ls -A "$root")" = usr ] || fail "the package installs outside /usr: $(ls -A "$root")"
+check_installed_tree "$root/usr"
+entry="$root/usr/share/applications/velmora.desktop"
+program=$(desktop_value "$entry" Exec)
+folder=$(desktop_value "$entry" Path)
+[ "$program" = /usr/bin/velmora ] || fail "Exec is $program, not /usr/bin/velmora"
+[ "$folder" = /usr/share/velmora ] || fail "Path is $folder, not /usr/share/velmora"
+
+# The longest words LETTERS can spell in DICTIONARY, alphabetical, joined by spaces: a plain
+# reference search for the words the program's Quick solve should put on the clipboard.
+longest_words() {
+    LC_ALL=C awk -v letters="$1" '
+        BEGIN { for (i = 1; i <= length(letters); i++) have[substr(letters, i, 1)]++ }
+        length($0) >= 4 {
+            split("", used)
+            for (i = 1; i <= length($0); i++) {
+                c = substr($0, i, 1)
+                if (c ~ /[A-Z]/ && ++used[c] > have[c]) next
+            }
+            print length($0), $0
+        }' "$2" | LC_ALL=C sort -k1,1nr -k2,2 | awk 'NR == 1 { best = $1 } $1 == best { print $2 }' |
+        paste -sd' '
+}
+
+start_desktop
+(cd "$root$folder" && exec "$root$program") >"$E2E_WORK/app.log" 2>&1 &
+APP_PID=$!
+E2E_PIDS+=("$APP_PID")
+wait_until "the Velmora window" app_window
+APP_WINDOW=$(app_window)
+wait_until "the window manager to manage the window" window_is_managed "$APP_WINDOW"
+restore_window
+
+letters=LISTEN
+expected=$(longest_words "$letters" "$root$folder/dictionary.txt")
+[ -n "$expected" ] || fail "the reference search found no word for $letters"
+set_clipboard "$letters"
+press_quick_solve
+wait_until "the packaged word list's answer ($expected) on the clipboard" clipboard_is "$expected"
+
+xdotool windowactivate --sync "$APP_WINDOW" || fail "could not activate the window"
+xdotool key --clearmodifiers Escape
+wait_until "the program to end" app_exited
+wait "$APP_PID"
+status=$?
+[ "$status" -eq 0 ] || fail "the program ended with status $status: $(cat "$E2E_WORK/app.log")"
+echo "PASS: the .deb installs, validates and runs from its desktop entry"
