@@ -1,0 +1,82 @@
+// Modal dialogs from templates (see dialog.h).
+#include "framework/dialog.h"
+
+#include <QApplication>
+
+#include "framework/private/control_lookup.h"
+#include "framework/private/dialog_builder.h"
+#include "framework/private/dialog_window.h"
+#include "framework/private/handles.h"
+#include "framework/resources.h"
+#include "framework/win_app.h"
+
+void DDX_Control(CDataExchange* pDX, int id, CWnd& control) {
+    if (!pDX || !pDX->m_pDlgWnd || control.m_hWnd)
+        return;
+    QWidget* dialog = framework::WidgetFromHwnd(pDX->m_pDlgWnd->m_hWnd);
+    if (QWidget* widget = framework::ControlWidget(dialog, id))
+        framework::AttachWindowObject(framework::HwndFromWidget(widget), &control);
+}
+
+BEGIN_MESSAGE_MAP(CDialog, CWnd)
+ON_COMMAND(IDOK, &CDialog::OnOK)
+ON_COMMAND(IDCANCEL, &CDialog::OnCancel)
+END_MESSAGE_MAP()
+
+CDialog::CDialog(UINT templateId, CWnd* parent) : m_templateId(templateId), m_parent(parent) {}
+
+INT_PTR CDialog::DoModal() {
+    const framework::DialogTemplate* dialogTemplate = framework::FindDialogTemplate(m_templateId);
+    if (!dialogTemplate || m_hWnd || !qobject_cast<QApplication*>(QCoreApplication::instance()))
+        return -1;
+    QWidget* parent = m_parent ? framework::WidgetFromHwnd(m_parent->m_hWnd) : nullptr;
+    std::unique_ptr<framework::DialogWindow> window =
+        framework::BuildDialog(*dialogTemplate, parent);
+    framework::AttachWindowObject(framework::HwndFromWidget(window.get()), this);
+
+    m_ended = false;
+    m_endCode = -1;
+    if (OnInitDialog())
+        window->FocusFirstTabStop();
+    const INT_PTR result = m_ended ? m_endCode : window->exec();
+
+    window.reset(); // destroying the window clears m_hWnd here and in every bound control
+    return result;
+}
+
+void CDialog::EndDialog(int result) {
+    m_ended = true;
+    m_endCode = result;
+    if (auto* window = dynamic_cast<framework::DialogWindow*>(framework::WidgetFromHwnd(m_hWnd)))
+        window->done(result);
+}
+
+BOOL CDialog::UpdateData(BOOL saveAndValidate) {
+    CDataExchange exchange(this, saveAndValidate);
+    DoDataExchange(&exchange);
+    return TRUE;
+}
+
+BOOL CDialog::OnInitDialog() {
+    UpdateData(FALSE);
+    return TRUE;
+}
+
+void CDialog::DoDataExchange(CDataExchange*) {}
+
+void CDialog::OnOK() {
+    if (UpdateData(TRUE))
+        EndDialog(IDOK);
+}
+
+void CDialog::OnCancel() {
+    EndDialog(IDCANCEL);
+}
+
+// Commands the dialog does not handle go on to the application object.
+BOOL CDialog::OnCmdMsg(UINT id, int code) {
+    if (CWnd::OnCmdMsg(id, code))
+        return TRUE;
+    CWinApp* application = AfxGetApp();
+    return application ? application->OnCmdMsg(id, code) : FALSE;
+}

@@ -1,0 +1,61 @@
+// The list box's procedure: an unsorted list of strings (see window_proc.h).
+#include <QListWidget>
+#include <cstring>
+
+#include "framework/private/convert.h"
+#include "framework/private/window_proc.h"
+#include "framework/win_messages.h"
+
+namespace framework {
+namespace {
+
+QListWidgetItem* ItemAt(QListWidget* list, WPARAM index) {
+    return index < static_cast<WPARAM>(list->count()) ? list->item(static_cast<int>(index))
+                                                      : nullptr;
+}
+
+LRESULT AddString(QListWidget* list, LPARAM lParam) {
+    const char* text = reinterpret_cast<const char*>(lParam);
+    if (!text)
+        return LB_ERR;
+    // No sorting, so the new row goes last; uniform item sizes keep this cheap for
+    // thousands of rows in a row.
+    list->addItem(ToQString(text));
+    return list->count() - 1;
+}
+
+// LB_GETTEXT: copies the row's bytes and a NUL into the caller's buffer, which the caller
+// sized with LB_GETTEXTLEN.
+LRESULT CopyText(QListWidget* list, WPARAM index, LPARAM lParam) {
+    QListWidgetItem* item = ItemAt(list, index);
+    char* buffer = reinterpret_cast<char*>(lParam);
+    if (!item || !buffer)
+        return LB_ERR;
+    const QByteArray bytes = item->text().toLocal8Bit();
+    std::memcpy(buffer, bytes.constData(), static_cast<std::size_t>(bytes.size()) + 1);
+    return bytes.size();
+}
+
+} // namespace
+
+LRESULT ListBoxProc(QListWidget* list, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case LB_RESETCONTENT:
+        list->clear();
+        return 0;
+    case LB_ADDSTRING:
+        return AddString(list, lParam);
+    case LB_GETCOUNT:
+        return list->count();
+    case LB_GETTEXTLEN: {
+        QListWidgetItem* item = ItemAt(list, wParam);
+        return item ? item->text().toLocal8Bit().size() : LB_ERR;
+    }
+    case LB_GETTEXT:
+        return CopyText(list, wParam, lParam);
+    default:
+        return 0;
+    }
+}
+
+} // namespace framework

@@ -1,0 +1,34 @@
+// Choosing the default procedure by the kind of window (see window_proc.h).
+#include "framework/private/window_proc.h"
+
+#include <QLineEdit>
+#include <QListWidget>
+
+#include "framework/private/handles.h"
+#include "framework/win_messages.h"
+
+namespace framework {
+
+namespace {
+constexpr UINT kLastListBoxMessage = 0x01B3; // LB_ADDSTRING (0x0180) up to here
+} // namespace
+
+LRESULT FailureResult(UINT message) {
+    const bool listBoxMessage = message >= LB_ADDSTRING && message <= kLastListBoxMessage;
+    return listBoxMessage ? LB_ERR : 0;
+}
+
+LRESULT DefaultWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    QWidget* widget = WidgetFromHwnd(window);
+    if (!widget)
+        return FailureResult(message);
+    if (auto* edit = qobject_cast<QLineEdit*>(widget))
+        return EditProc(edit, message, wParam, lParam);
+    if (auto* list = qobject_cast<QListWidget*>(widget))
+        return ListBoxProc(list, message, wParam, lParam);
+    if (widget->isWindow())
+        return DialogProc(widget, message, wParam, lParam);
+    return FailureResult(message);
+}
+
+} // namespace framework

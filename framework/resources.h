@@ -1,0 +1,55 @@
+// The resource table: how the executable's resource module hands its dialog templates, icon
+// groups and version block to the framework.
+//
+// The resource module registers its data during static initialisation; the framework looks
+// it up by number when a dialog is created (CDialog::DoModal) or an icon loaded (LoadIconA).
+// The table keeps pointers, so registered data must live as long as the program (static
+// data). Registering a number again replaces the earlier entry. It is not a file format.
+#pragma once
+
+#include <span>
+
+#include "framework/win_types.h"
+
+namespace framework {
+
+// One control of an extended dialog template; positions are in dialog units.
+struct DialogItemTemplate {
+    const char* className; // "button", "edit", "listbox" or "static"
+    const char* text;      // null or "" for none
+    int id;                // -1 for none
+    short x, y, cx, cy;
+    DWORD style;
+    DWORD exStyle;
+};
+
+// An extended dialog template; position and size are in dialog units.
+struct DialogTemplate {
+    const char* caption;
+    short x, y, cx, cy;
+    const char* fontFace;
+    int pointSize;
+    int weight; // 400 normal, 700 bold
+    bool italic;
+    DWORD style;
+    DWORD exStyle;
+    std::span<const DialogItemTemplate> items; // in template order, which is the tab order
+};
+
+struct VersionInfo {
+    WORD fileVersion[4];
+    WORD productVersion[4];
+    const char* productName;
+    const char* fileDescription;
+};
+
+void RegisterDialogTemplate(UINT id, const DialogTemplate& dialog);
+// `icoFile` holds a whole .ico file (its directory and images).
+void RegisterIconGroup(UINT id, std::span<const unsigned char> icoFile);
+void RegisterVersionInfo(const VersionInfo& version);
+
+const DialogTemplate* FindDialogTemplate(UINT id);     // null when not registered
+std::span<const unsigned char> FindIconGroup(UINT id); // empty when not registered
+const VersionInfo* FindVersionInfo();                  // null when not registered
+
+} // namespace framework

@@ -1,0 +1,92 @@
+// Windows as program objects (see wnd.h).
+#include "framework/wnd.h"
+
+#include <QWidget>
+
+#include "framework/private/control_lookup.h"
+#include "framework/private/convert.h"
+#include "framework/private/dialog_window.h"
+#include "framework/private/handles.h"
+#include "framework/private/window_proc.h"
+#include "framework/win_api.h"
+
+BEGIN_MESSAGE_MAP(CWnd, CCmdTarget)
+END_MESSAGE_MAP()
+
+CWnd::~CWnd() {
+    framework::DetachWindowObject(this);
+}
+
+int CWnd::GetDlgItemText(int id, CString& text) const {
+    QWidget* control = framework::ControlWidget(framework::WidgetFromHwnd(m_hWnd), id);
+    text = control ? framework::ToCString(framework::ControlText(control)) : CString();
+    return text.GetLength();
+}
+
+void CWnd::SetDlgItemText(int id, LPCSTR text) {
+    if (QWidget* control = framework::ControlWidget(framework::WidgetFromHwnd(m_hWnd), id))
+        framework::SetControlText(control, framework::ToQString(text));
+}
+
+LRESULT CWnd::SendMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    return ::SendMessageA(m_hWnd, message, wParam, lParam);
+}
+
+BOOL CWnd::ShowWindow(int command) {
+    QWidget* widget = framework::WidgetFromHwnd(m_hWnd);
+    if (!widget)
+        return FALSE;
+    const BOOL wasVisible = widget->isVisible() ? TRUE : FALSE;
+    auto* dialog = dynamic_cast<framework::DialogWindow*>(widget);
+    switch (command) {
+    case SW_HIDE:
+        widget->hide();
+        break;
+    case SW_MINIMIZE:
+        dialog ? dialog->RequestMinimised() : widget->showMinimized();
+        break;
+    case SW_SHOWNORMAL:
+    case SW_RESTORE:
+        widget->showNormal();
+        break;
+    default:
+        widget->show();
+        break;
+    }
+    return wasVisible;
+}
+
+BOOL CWnd::IsIconic() const {
+    return ::IsIconic(m_hWnd);
+}
+
+void CWnd::GetClientRect(LPRECT rect) const {
+    ::GetClientRect(m_hWnd, rect);
+}
+
+LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    LRESULT result = 0;
+    if (OnWndMsg(message, wParam, lParam, &result))
+        return result;
+    return DefWindowProc(message, wParam, lParam);
+}
+
+LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    return framework::DefaultWindowProc(m_hWnd, message, wParam, lParam);
+}
+
+BOOL CWnd::OnCommand(WPARAM wParam, LPARAM) {
+    return OnCmdMsg(LOWORD(wParam), HIWORD(wParam));
+}
+
+void CWnd::OnPaint() {}
+
+BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) {
+    if (message == WM_COMMAND)
+        return OnCommand(wParam, lParam);
+    const AFX_MSGMAP_ENTRY* entry = AfxFindMessageEntry(GetMessageMap(), message, 0, 0);
+    if (!entry)
+        return FALSE;
+    *result = entry->handler(this, wParam, lParam);
+    return TRUE;
+}
