@@ -59,6 +59,37 @@ std::vector<DirectoryEntry> ReadDirectory(std::span<const unsigned char> ico) {
     return entries;
 }
 
+// Makes the pixels that an image's 1-bpp AND mask marks transparent. The toolkit's reader
+// honours the mask for palette images but not for 24-bpp ones, whose corners would then
+// show black; applying it here treats every depth alike. 32-bpp (own alpha) and PNG
+// entries are left as decoded.
+void ApplyAndMask(QImage& image, std::span<const unsigned char> dib) {
+    constexpr std::size_t kInfoHeaderSize = 40;
+    if (image.isNull() || dib.size() < kInfoHeaderSize || ReadDword(dib, 0) != kInfoHeaderSize)
+        return;
+    const int width = static_cast<int>(ReadDword(dib, 4));
+    const int bitCount = static_cast<int>(ReadWord(dib, 14));
+    if (bitCount >= 32 || width != image.width())
+        return;
+    const std::size_t height = static_cast<std::size_t>(image.height());
+    const std::uint32_t coloursUsed = ReadDword(dib, 32);
+    const std::size_t palette =
+        bitCount <= 8 ? 4 * (coloursUsed ? coloursUsed : (1u << bitCount)) : 0;
+    const std::size_t xorRow = (static_cast<std::size_t>(width) * bitCount + 31) / 32 * 4;
+    const std::size_t andRow = (static_cast<std::size_t>(width) + 31) / 32 * 4;
+    const std::size_t maskStart = kInfoHeaderSize + palette + xorRow * height;
+    if (maskStart + andRow * height > dib.size())
+        return;
+    image = image.convertToFormat(QImage::Format_ARGB32);
+    for (std::size_t row = 0; row < height; ++row) {
+        const unsigned char* mask = dib.data() + maskStart + andRow * (height - 1 - row);
+        auto* pixels = reinterpret_cast<QRgb*>(image.scanLine(static_cast<int>(row)));
+        for (int x = 0; x < width; ++x)
+            if (mask[x / 8] & (0x80 >> (x % 8)))
+                pixels[x] = qRgba(0, 0, 0, 0);
+    }
+}
+
 // Decodes one entry by wrapping it as a single-image .ico file.
 QImage DecodeEntry(std::span<const unsigned char> ico, const DirectoryEntry& entry) {
     QByteArray single("\0\0\1\0\1\0", static_cast<int>(kDirectoryHeaderSize));
@@ -70,6 +101,7 @@ QImage DecodeEntry(std::span<const unsigned char> ico, const DirectoryEntry& ent
                   static_cast<qsizetype>(entry.imageSize));
     QImage image;
     image.loadFromData(single, "ICO");
+    ApplyAndMask(image, ico.subspan(entry.imageOffset, entry.imageSize));
     return image;
 }
 

@@ -33,6 +33,11 @@ private slots:
         QCOMPARE(images.size(), std::size_t{3});
         for (int size : {16, 32, 48})
             QCOMPARE(framework::IconImage(icon, size).size(), QSize(size, size));
+        // The tile's rounded corners are see-through at every size, whatever its depth.
+        for (const QImage& image : images) {
+            QCOMPARE(qAlpha(image.pixel(0, 0)), 0);
+            QCOMPARE(qAlpha(image.pixel(image.width() / 2, image.height() / 2)), 255);
+        }
     }
 
     void eachSizeKeepsItsDeepestImage() {
