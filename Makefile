@@ -34,7 +34,8 @@ test-quick: build
 	ctest --test-dir $(BUILD) --output-on-failure -j 2
 
 test-asan: build-asan
-	ctest --test-dir $(ASAN_BUILD) --output-on-failure -j 2
+	LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp \
+	    ctest --test-dir $(ASAN_BUILD) --output-on-failure -j 2
 
 test-valgrind: build
 	valgrind --error-exitcode=1 --leak-check=full --errors-for-leak-kinds=definite \

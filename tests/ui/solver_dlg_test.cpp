@@ -94,6 +94,7 @@ void SolverDlgTest::quickSolve_data() {
     QTest::newRow("one longest word, no space")
         << "AEIRST" << "AEIRST" << QStringList({"SATIRE"}) << "SATIRE";
     QTest::newRow("no capital letters at all") << "123 ?!" << "123 ?!" << QStringList() << "";
+    QTest::newRow("empty clipboard") << "" << "" << QStringList() << "";
 }
 
 // The clipboard's letters replace whatever the selection box held, the list shows every
