@@ -95,7 +95,12 @@ start_app() {
     APP_DIR="$E2E_WORK/run"
     mkdir -p "$APP_DIR"
     [ -n "$dictionary" ] && cp "$dictionary" "$APP_DIR/dictionary.txt"
-    (cd "$APP_DIR" && exec "$VELMORA_BIN") >"$E2E_WORK/app.log" 2>&1 &
+    launch_app "$APP_DIR" "$VELMORA_BIN"
+}
+
+# Starts PROGRAM with FOLDER as its current directory and waits for its managed window.
+launch_app() {
+    (cd "$1" && exec "$2") >"$E2E_WORK/app.log" 2>&1 &
     APP_PID=$!
     E2E_PIDS+=("$APP_PID")
     wait_until "the Velmora window" app_window

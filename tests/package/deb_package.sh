@@ -49,12 +49,7 @@ longest_words() {
 }
 
 start_desktop
-(cd "$root$folder" && exec "$root$program") >"$E2E_WORK/app.log" 2>&1 &
-APP_PID=$!
-E2E_PIDS+=("$APP_PID")
-wait_until "the Velmora window" app_window
-APP_WINDOW=$(app_window)
-wait_until "the window manager to manage the window" window_is_managed "$APP_WINDOW"
+launch_app "$root$folder" "$root$program"
 restore_window
 
 letters=LISTEN
