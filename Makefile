@@ -41,7 +41,8 @@ test-valgrind: build
 	valgrind --error-exitcode=1 --leak-check=full --errors-for-leak-kinds=definite \
 	    $(BUILD)/tests/core/velmora_core_tests --gtest_brief=1
 
-test: test-quick test-asan test-valgrind fuzz
+# The plain suite runs last, so its summary closes the output.
+test: test-valgrind fuzz test-asan test-quick
 
 bench: build
 	bash tools/bench.sh $(BUILD)
