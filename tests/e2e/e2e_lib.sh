@@ -5,6 +5,7 @@
 set -uo pipefail
 
 E2E_TIMEOUT=${E2E_TIMEOUT:-20}   # seconds any single wait may take
+E2E_LIB=$(realpath "${BASH_SOURCE[0]}")
 E2E_WORK=$(mktemp -d "${TMPDIR:-/tmp}/velmora-e2e.XXXXXX")
 E2E_PIDS=()
 APP_PID=""
@@ -48,9 +49,9 @@ wait_until() {
     poll_until "$E2E_TIMEOUT" "$@" || fail "timed out waiting for $what"
 }
 
-# A private X server and openbox on it. Xvfb picks a free display number itself; when
-# another server starts at the same moment the two can still collide, so a desktop that
-# does not come up is torn down and started again.
+# A private X server and openbox on it. Xvfb picks a free display number itself; servers
+# of these tests start one at a time (a lock), and a desktop that still does not come up
+# (a collision with some other server) is torn down and started again.
 start_desktop() {
     local attempt
     for attempt in 1 2 3 4 5; do
@@ -62,21 +63,32 @@ start_desktop() {
 }
 
 try_start_desktop() {
-    local fdfile="$E2E_WORK/display"
-    rm -f "$fdfile"
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$fdfile" 2>"$E2E_WORK/xvfb.log" &
-    XVFB_PID=$!
-    E2E_PIDS+=("$XVFB_PID")
-    poll_until "$E2E_TIMEOUT" grep -q '[0-9]' "$fdfile" || return 1
-    export DISPLAY=":$(head -n1 "$fdfile" | tr -d '[:space:]')"
-    poll_until "$E2E_TIMEOUT" xdpyinfo || return 1
-    kill -0 "$XVFB_PID" 2>/dev/null || return 1
+    # The lock is taken on this file itself, so nothing is left behind.
+    start_x_server_locked 9<"$E2E_LIB" || return 1
     openbox --sm-disable >"$E2E_WORK/openbox.log" 2>&1 &
     OPENBOX_PID=$!
     E2E_PIDS+=("$OPENBOX_PID")
-    poll_until 10 window_manager_running || return 1
-    kill -0 "$OPENBOX_PID" 2>/dev/null && kill -0 "$XVFB_PID" 2>/dev/null
+    poll_until "$E2E_TIMEOUT" window_manager_ready_or_gone || return 1
+    window_manager_running && kill -0 "$XVFB_PID" 2>/dev/null
 }
+
+# Starts Xvfb while holding the lock on descriptor 9, until the server answers.
+start_x_server_locked() {
+    flock -w "$E2E_TIMEOUT" 9 || return 1
+    local fdfile="$E2E_WORK/display"
+    rm -f "$fdfile"
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$fdfile" 2>"$E2E_WORK/xvfb.log" 9>&- &
+    XVFB_PID=$!
+    E2E_PIDS+=("$XVFB_PID")
+    poll_until "$E2E_TIMEOUT" display_chosen_or_gone "$fdfile" || return 1
+    grep -q '[0-9]' "$fdfile" || return 1
+    export DISPLAY=":$(head -n1 "$fdfile" | tr -d '[:space:]')"
+    poll_until "$E2E_TIMEOUT" xdpyinfo || return 1
+    kill -0 "$XVFB_PID" 2>/dev/null
+}
+
+display_chosen_or_gone() { grep -q '[0-9]' "$1" || ! kill -0 "$XVFB_PID" 2>/dev/null; }
+window_manager_ready_or_gone() { window_manager_running || ! kill -0 "$OPENBOX_PID" 2>/dev/null; }
 
 stop_desktop() {
     kill "${OPENBOX_PID:-}" "${XVFB_PID:-}" 2>/dev/null
