@@ -13,7 +13,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
-#include "framework/private/control_lookup.h"
+#include "framework/qt/private/control_lookup.h"
 #include "ui/solver_dlg.h"
 
 namespace {

@@ -3,7 +3,7 @@
 #include <QtTest>
 #include <climits>
 
-#include "framework/private/convert.h"
+#include "framework/qt/private/convert.h"
 
 class ConvertTest : public QObject {
     Q_OBJECT

@@ -11,7 +11,7 @@
 #include <QtTest>
 #include <cmath>
 
-#include "framework/private/dialog_window.h"
+#include "framework/qt/private/dialog_window.h"
 #include "framework/resources.h"
 #include "tests/framework/test_support.h"
 

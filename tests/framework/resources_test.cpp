@@ -3,7 +3,7 @@
 // damaged .ico files.
 #include <QtTest>
 
-#include "framework/private/icon_loader.h"
+#include "framework/qt/private/icon_loader.h"
 #include "framework/resources.h"
 #include "tests/framework/test_support.h"
 

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "framework/afxwin.h"
-#include "framework/private/control_lookup.h"
+#include "framework/qt/private/control_lookup.h"
 #include "res/resource.h"
 
 namespace fwtest {

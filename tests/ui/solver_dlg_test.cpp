@@ -7,7 +7,7 @@
 #include <QPainter>
 #include <QTest>
 
-#include "framework/private/icon_loader.h"
+#include "framework/qt/private/icon_loader.h"
 #include "tests/ui/solver_fixture.h"
 
 using uitest::ScratchCurrentDir;

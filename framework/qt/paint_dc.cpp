@@ -3,8 +3,8 @@
 
 #include <QPainter>
 
-#include "framework/private/dialog_window.h"
-#include "framework/private/handles.h"
+#include "framework/qt/private/dialog_window.h"
+#include "framework/qt/private/handles.h"
 #include "framework/win_api.h"
 #include "framework/wnd.h"
 

@@ -3,11 +3,11 @@
 
 #include <QWidget>
 
-#include "framework/private/control_lookup.h"
-#include "framework/private/convert.h"
-#include "framework/private/dialog_window.h"
-#include "framework/private/handles.h"
-#include "framework/private/window_proc.h"
+#include "framework/qt/private/control_lookup.h"
+#include "framework/qt/private/convert.h"
+#include "framework/qt/private/dialog_window.h"
+#include "framework/qt/private/handles.h"
+#include "framework/qt/private/window_proc.h"
 #include "framework/win_api.h"
 
 BEGIN_MESSAGE_MAP(CWnd, CCmdTarget)

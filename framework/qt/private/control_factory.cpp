@@ -1,5 +1,5 @@
 // Widgets for template controls (see control_factory.h).
-#include "framework/private/control_factory.h"
+#include "framework/qt/private/control_factory.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -9,9 +9,9 @@
 #include <QValidator>
 #include <limits>
 
-#include "framework/private/control_lookup.h"
-#include "framework/private/convert.h"
-#include "framework/private/message_bridge.h"
+#include "framework/qt/private/control_lookup.h"
+#include "framework/qt/private/convert.h"
+#include "framework/qt/private/message_bridge.h"
 #include "framework/resources.h"
 #include "framework/win_styles.h"
 

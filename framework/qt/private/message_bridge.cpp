@@ -1,10 +1,10 @@
 // Toolkit signals and events as window messages (see message_bridge.h).
-#include "framework/private/message_bridge.h"
+#include "framework/qt/private/message_bridge.h"
 
 #include <QAbstractButton>
 
-#include "framework/private/dialog_window.h"
-#include "framework/private/handles.h"
+#include "framework/qt/private/dialog_window.h"
+#include "framework/qt/private/handles.h"
 #include "framework/win_api.h"
 #include "framework/win_messages.h"
 

@@ -1,5 +1,5 @@
 // The HWND and HDC tables (see handles.h). HICON handles live in icon_loader.cpp.
-#include "framework/private/handles.h"
+#include "framework/qt/private/handles.h"
 
 #include <QPointer>
 #include <QVariant>

@@ -7,7 +7,7 @@
 
 #include <QString>
 
-#include "framework/private/handles.h"
+#include "framework/qt/private/handles.h"
 
 class QWidget;
 

@@ -1,5 +1,5 @@
 // Text and geometry conversion (see convert.h).
-#include "framework/private/convert.h"
+#include "framework/qt/private/convert.h"
 
 #include <QFont>
 #include <QFontMetrics>

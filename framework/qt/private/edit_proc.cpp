@@ -5,7 +5,7 @@
 #include <QMimeData>
 #include <algorithm>
 
-#include "framework/private/window_proc.h"
+#include "framework/qt/private/window_proc.h"
 #include "framework/win_messages.h"
 
 namespace framework {

@@ -2,8 +2,8 @@
 #include <QListWidget>
 #include <cstring>
 
-#include "framework/private/convert.h"
-#include "framework/private/window_proc.h"
+#include "framework/qt/private/convert.h"
+#include "framework/qt/private/window_proc.h"
 #include "framework/win_messages.h"
 
 namespace framework {

@@ -4,9 +4,9 @@
 #include <QPainter>
 #include <QWidget>
 
-#include "framework/private/handles.h"
-#include "framework/private/icon_loader.h"
-#include "framework/private/window_proc.h"
+#include "framework/qt/private/handles.h"
+#include "framework/qt/private/icon_loader.h"
+#include "framework/qt/private/window_proc.h"
 #include "framework/win_messages.h"
 #include "framework/wnd.h"
 

@@ -1,5 +1,5 @@
 // ICO decoding and the HICON table (see icon_loader.h).
-#include "framework/private/icon_loader.h"
+#include "framework/qt/private/icon_loader.h"
 
 #include <QByteArray>
 #include <QGuiApplication>
@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <unordered_map>
 
-#include "framework/private/handles.h"
+#include "framework/qt/private/handles.h"
 #include "framework/resources.h"
 
 namespace framework {

@@ -1,10 +1,10 @@
 // Choosing the default procedure by the kind of window (see window_proc.h).
-#include "framework/private/window_proc.h"
+#include "framework/qt/private/window_proc.h"
 
 #include <QLineEdit>
 #include <QListWidget>
 
-#include "framework/private/handles.h"
+#include "framework/qt/private/handles.h"
 #include "framework/win_messages.h"
 
 namespace framework {

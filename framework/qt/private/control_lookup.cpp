@@ -1,5 +1,5 @@
 // Control identifiers and window text (see control_lookup.h).
-#include "framework/private/control_lookup.h"
+#include "framework/qt/private/control_lookup.h"
 
 #include <QAbstractButton>
 #include <QGroupBox>

@@ -3,10 +3,10 @@
 
 #include <QApplication>
 
-#include "framework/private/control_lookup.h"
-#include "framework/private/dialog_builder.h"
-#include "framework/private/dialog_window.h"
-#include "framework/private/handles.h"
+#include "framework/qt/private/control_lookup.h"
+#include "framework/qt/private/dialog_builder.h"
+#include "framework/qt/private/dialog_window.h"
+#include "framework/qt/private/handles.h"
 #include "framework/resources.h"
 #include "framework/win_app.h"
 

@@ -1,6 +1,6 @@
 // Window state of the dialog: minimised start, minimised painting, focus (see
 // dialog_window.h).
-#include "framework/private/dialog_window.h"
+#include "framework/qt/private/dialog_window.h"
 
 #include <QEvent>
 #include <QGuiApplication>

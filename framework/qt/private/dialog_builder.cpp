@@ -1,15 +1,15 @@
 // The dialog window from its template (see dialog_builder.h).
-#include "framework/private/dialog_builder.h"
+#include "framework/qt/private/dialog_builder.h"
 
 #include <QApplication>
 #include <QGroupBox>
 #include <QScreen>
 #include <algorithm>
 
-#include "framework/private/control_factory.h"
-#include "framework/private/convert.h"
-#include "framework/private/dialog_window.h"
-#include "framework/private/handles.h"
+#include "framework/qt/private/control_factory.h"
+#include "framework/qt/private/convert.h"
+#include "framework/qt/private/dialog_window.h"
+#include "framework/qt/private/handles.h"
 #include "framework/resources.h"
 #include "framework/win_styles.h"
 
