@@ -2,7 +2,8 @@
 #
 # `cmake --install` puts the program under bin/, the default dictionary and its licence notice
 # under share/velmora/, the icon into the hicolor theme and a desktop entry that starts the
-# program in share/velmora/, since it reads dictionary.txt from its current directory.
+# program in share/velmora/, since it reads dictionary.txt from its current directory; then the
+# copyright file, changelog, manual page and AppStream metadata (below).
 # `cpack` (or `make package`) turns the same install into velmora_<version>_<arch>.deb for /usr.
 if(NOT TARGET velmora)
     message(STATUS "Packaging: the program is not among VELMORA_PARTS; no install rules")
@@ -58,10 +59,62 @@ string(CONFIGURE [=[
 ]=] desktop_code @ONLY)
 install(CODE "${desktop_code}")
 
-# The Debian package. CPack's DEB generator installs with DESTDIR and /usr as the prefix, so
-# the install-time code above writes an entry that names /usr/bin/velmora.
+# What a Debian or freedesktop user expects beside the program: the machine-readable copyright
+# file (its licence texts taken from LICENSE and data/LICENSE.wamerican), the changelog and the
+# manual page compressed as Debian does (gzip -9n, no name or time stamp), the AppStream metadata
+# that software centres read, and lintian's override for a tag that does not apply here. They
+# are made when configuring, so `--target velmora` then `cpack` packs them too; configure_file
+# reruns CMake when a source of them changes.
 set(VELMORA_PACKAGE_MAINTAINER "Velmora developers <velmora@example.org>"
     CACHE STRING "Maintainer field of the Debian package")
+set(VELMORA_SCREENSHOT_URL "https://example.org/velmora/screenshot.png"
+    CACHE STRING "Where docs/screenshot.png is published, for the AppStream metadata")
+set(VELMORA_APPSTREAM_ID org.example.velmora)
+set(VELMORA_DOC_DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/doc/velmora)
+set(packaging_dir ${CMAKE_CURRENT_BINARY_DIR}/packaging)
+
+# velmora_dep5_text(FILE FIRST OUT): the text of FILE from the first place that holds FIRST on
+# (all of it when FIRST is empty), as the continuation lines of a copyright file field: each line
+# indented by one space, an empty line written as " .", trailing blanks dropped.
+function(velmora_dep5_text file first out)
+    file(READ ${CMAKE_CURRENT_SOURCE_DIR}/${file} text)
+    string(FIND "${text}" "${first}" start)
+    if(start LESS 0)
+        message(FATAL_ERROR "${file} does not hold \"${first}\"")
+    endif()
+    string(SUBSTRING "${text}" ${start} -1 text)
+    string(REGEX REPLACE "[ \t]+\n" "\n" text "${text}")
+    string(REGEX REPLACE "\n+$" "" text "${text}")
+    # Twice, since one pass leaves every second line of a run of empty lines.
+    string(REPLACE "\n\n" "\n.\n" text "${text}")
+    string(REPLACE "\n\n" "\n.\n" text "${text}")
+    string(REPLACE "\n" "\n " text " ${text}")
+    set(${out} "${text}" PARENT_SCOPE)
+endfunction()
+velmora_dep5_text(LICENSE "Permission is hereby granted" VELMORA_EXPAT_TEXT)
+velmora_dep5_text(data/LICENSE.wamerican "" VELMORA_SCOWL_TEXT)
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS
+             ${CMAKE_CURRENT_SOURCE_DIR}/LICENSE ${CMAKE_CURRENT_SOURCE_DIR}/data/LICENSE.wamerican)
+configure_file(cmake/debian/copyright.in ${packaging_dir}/copyright @ONLY)
+configure_file(res/velmora.metainfo.xml.in
+               ${packaging_dir}/${VELMORA_APPSTREAM_ID}.metainfo.xml @ONLY)
+configure_file(cmake/debian/lintian-overrides ${packaging_dir}/lintian-overrides COPYONLY)
+foreach(source cmake/debian/changelog docs/velmora.6)
+    get_filename_component(name ${source} NAME)
+    configure_file(${source} ${packaging_dir}/${name} COPYONLY)
+    execute_process(COMMAND gzip -9nf ${packaging_dir}/${name} COMMAND_ERROR_IS_FATAL ANY)
+endforeach()
+
+install(FILES ${packaging_dir}/copyright ${packaging_dir}/changelog.gz
+        DESTINATION ${VELMORA_DOC_DESTINATION})
+install(FILES ${packaging_dir}/velmora.6.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
+install(FILES ${packaging_dir}/${VELMORA_APPSTREAM_ID}.metainfo.xml
+        DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/metainfo)
+install(FILES ${packaging_dir}/lintian-overrides
+        DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/lintian/overrides RENAME velmora)
+
+# The Debian package. CPack's DEB generator installs with DESTDIR and /usr as the prefix, so
+# the install-time code above writes an entry that names /usr/bin/velmora.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME velmora)
 set(CPACK_PACKAGE_VENDOR "Velmora developers")
@@ -76,7 +129,8 @@ set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The dialog asks for "Courier New"; fontconfig maps it to Liberation Mono when that is there.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS fonts-liberation2)
+# Qt draws a native Wayland window only with its Wayland plugin; without it, XWayland is used.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation2, qt6-wayland")
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "\
 Velmora is a small desktop helper for word games. Type or paste a selection of
 letters and it lists every dictionary word of four or more letters they can

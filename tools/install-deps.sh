@@ -14,7 +14,7 @@ packages=(
     # end-to-end tests: a display, a window manager, keyboard and clipboard tools
     xvfb openbox xdotool xclip x11-utils imagemagick
     # the default word list, the core tests under valgrind, packaging checks
-    wamerican valgrind desktop-file-utils dpkg-dev file
+    wamerican valgrind desktop-file-utils dpkg-dev file lintian appstream
 )
 
 missing=()

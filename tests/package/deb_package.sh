@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # The .deb of this build: made with CPack into a scratch folder, checked for its metadata and
-# files, unpacked with dpkg -x, and its program started the way its desktop entry says (in
-# the Path folder, where it finds the packaged dictionary) on a private X display. The
-# program must show its window, solve with the packaged word list, and end on Escape.
+# files, by lintian (no error, no warning) and by appstreamcli (its AppStream metadata against
+# the desktop entry it launches), unpacked with dpkg -x, and its program started the way its
+# desktop entry says (in the Path folder, where it finds the packaged dictionary) on a private
+# X display. The program must show its window, solve with the packaged word list, and end on
+# Escape.
 BUILD_DIR=$1 SOURCE_DIR=$2 VERSION=$3
 source "$(dirname "$0")/package_lib.sh"
 
@@ -18,14 +20,23 @@ field() { dpkg-deb -f "$deb" "$1"; }
 [ "$(field Architecture)" = "$(dpkg --print-architecture)" ] || fail "wrong architecture"
 grep -qE '(^|, )libqt6widgets6( |,|$)' <<<"$(field Depends)" ||
     fail "Depends does not name the Qt 6 widgets runtime: $(field Depends)"
+grep -qE '(^|, )qt6-wayland( |,|$)' <<<"$(field Recommends)" ||
+    fail "Recommends does not name qt6-wayland: $(field Recommends)"
 for name in Maintainer Section Description; do
     [ -n "$(field "$name")" ] || fail "the package has no $name"
 done
+
+# Info and pedantic tags are shown in the log but pass; overrides are listed with their reasons.
+lintian --allow-root --fail-on error,warning --display-info --pedantic --show-overrides "$deb" \
+    >"$E2E_WORK/lintian.log" 2>&1 || fail "lintian: $(cat "$E2E_WORK/lintian.log")"
+echo "lintian: $(cat "$E2E_WORK/lintian.log")"
 
 root="$E2E_WORK/root"
 dpkg -x "$deb" "$root" || fail "dpkg -x failed"
 [ "$(ls -A "$root")" = usr ] || fail "the package installs outside /usr: $(ls -A "$root")"
 check_installed_tree "$root/usr"
+report=$(appstreamcli validate-tree --no-net --pedantic "$root" 2>&1) ||
+    fail "appstreamcli validate-tree: $report"
 entry="$root/usr/share/applications/velmora.desktop"
 program=$(desktop_value "$entry" Exec)
 folder=$(desktop_value "$entry" Path)

@@ -2,7 +2,7 @@
 # `cmake --install --prefix` to a folder whose name has a space: every file lands under that
 # prefix, and the desktop entry names the program and dictionary folder there, with Exec
 # quoted as desktop entries require.
-BUILD_DIR=$1 SOURCE_DIR=$2
+BUILD_DIR=$1 SOURCE_DIR=$2 VERSION=$3
 source "$(dirname "$0")/package_lib.sh"
 
 prefix="$E2E_WORK/install prefix"

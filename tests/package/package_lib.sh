@@ -1,7 +1,7 @@
 # shellcheck shell=bash
 # Shared checks for the packaging tests: what an install must hold, and how to read its
 # desktop entry. Builds on the end-to-end helpers (scratch folder, cleanup, bounded waits,
-# the private X display). Sourced by the scenario scripts after they set SOURCE_DIR.
+# the private X display). Sourced by the scenario scripts after they set SOURCE_DIR and VERSION.
 
 source "$(dirname "${BASH_SOURCE[0]}")/../e2e/e2e_lib.sh"
 
@@ -9,9 +9,14 @@ source "$(dirname "${BASH_SOURCE[0]}")/../e2e/e2e_lib.sh"
 INSTALLED_FILES=(
     bin/velmora
     share/applications/velmora.desktop
+    share/doc/velmora/changelog.gz
+    share/doc/velmora/copyright
     share/icons/hicolor/16x16/apps/velmora.png
     share/icons/hicolor/32x32/apps/velmora.png
     share/icons/hicolor/48x48/apps/velmora.png
+    share/lintian/overrides/velmora
+    share/man/man6/velmora.6.gz
+    share/metainfo/org.example.velmora.metainfo.xml
     share/velmora/LICENSE.wamerican
     share/velmora/dictionary.txt
 )
@@ -22,9 +27,11 @@ desktop_value() {
 }
 
 # check_installed_tree PREFIX: the files under PREFIX are the expected ones, with the
-# expected contents, and the desktop entry passes desktop-file-validate without a warning.
+# expected contents; the desktop entry passes desktop-file-validate and the AppStream metadata
+# appstreamcli, both without a warning; the changelog and the metadata's newest release are
+# VERSION; the copyright file is machine-readable.
 check_installed_tree() {
-    local prefix=$1 size actual expected
+    local prefix=$1 size actual expected metainfo report
     actual=$(cd "$prefix" && find . \( -type f -o -type l \) | sed 's|^\./||' | LC_ALL=C sort)
     expected=$(printf '%s\n' "${INSTALLED_FILES[@]}" | LC_ALL=C sort)
     [ "$actual" = "$expected" ] ||
@@ -40,6 +47,53 @@ check_installed_tree() {
             fail "the ${size}x${size} icon is not a $size-pixel RGBA PNG"
     done
     check_desktop_entry "$prefix/share/applications/velmora.desktop"
+
+    metainfo=$prefix/share/metainfo/org.example.velmora.metainfo.xml
+    report=$(appstreamcli validate --no-net --pedantic "$metainfo" 2>&1) ||
+        fail "appstreamcli rejects the AppStream metadata: $report"
+    echo "appstreamcli validate: $report"
+    grep -q '<launchable type="desktop-id">velmora.desktop</launchable>' "$metainfo" ||
+        fail "the AppStream metadata does not launch velmora.desktop"
+    [ "$(grep -o '<release version="[^"]*"' "$metainfo" | head -n1)" = "<release version=\"$VERSION\"" ] ||
+        fail "the AppStream metadata's newest release is not $VERSION"
+    [ "$(gzip -dc "$prefix/share/doc/velmora/changelog.gz" | dpkg-parsechangelog -l - -S Version)" = "$VERSION" ] ||
+        fail "the changelog's newest entry is not $VERSION"
+    check_dep5_copyright "$prefix/share/doc/velmora/copyright"
+}
+
+# check_dep5_copyright FILE: FILE is a machine-readable copyright file: paragraphs of fields and
+# continuation lines (a licence text's empty line written as " ."), the first naming the format,
+# each Files paragraph with Copyright and License, and a licence text for every licence named.
+check_dep5_copyright() {
+    local report
+    report=$(awk '
+        function end_paragraph() {
+            if (paragraphs == 1 && !("Format" in field)) print "the first paragraph has no Format"
+            if (("Files" in field) && !(("Copyright" in field) && ("License" in field)))
+                print "the Files paragraph for " field["Files"] " lacks Copyright or License"
+            if (("License" in field) && licence_text) has_text[field["License"]] = 1
+            else if ("License" in field) named[field["License"]] = NR
+            split("", field); licence_text = 0; open = 0
+        }
+        /^$/ { if (open) end_paragraph(); next }
+        /^[ \t]/ {
+            if (!open) print "line " NR " continues no field"
+            if (key == "License") licence_text = 1
+            next
+        }
+        /^[A-Za-z][A-Za-z-]*:/ {
+            if (!open) { open = 1; paragraphs++ }
+            key = substr($0, 1, index($0, ":") - 1)
+            value = substr($0, index($0, ":") + 1); sub(/^[ \t]+/, "", value)
+            field[key] = value
+            next
+        }
+        { print "line " NR " is neither a field nor a continuation: " $0 }
+        END {
+            if (open) end_paragraph()
+            for (name in named) if (!(name in has_text)) print "no licence text for " name
+        }' "$1")
+    [ -z "$report" ] || fail "$1 is not a machine-readable copyright file: $report"
 }
 
 check_desktop_entry() {
