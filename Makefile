@@ -42,7 +42,7 @@ test-valgrind: build
 	    $(BUILD)/tests/core/velmora_core_tests --gtest_brief=1
 
 # The plain suite runs last, so its summary closes the output.
-test: test-valgrind fuzz test-asan test-quick
+test: test-valgrind fuzz test-asan test-windows-package test-quick
 
 bench: build
 	bash tools/bench.sh $(BUILD)
@@ -65,3 +65,11 @@ fuzz: deps
 .PHONY: package
 package: build
 	cd $(BUILD) && cpack -G DEB
+
+# The Windows downloads of the 32-bit build, in build-windows/: velmora-<version>-win32.zip
+# and velmora-<version>-win32-setup.exe (NSIS); and their tests under Wine.
+.PHONY: windows-package test-windows-package
+windows-package: windows
+	cmake --build build-windows --target windows-package
+test-windows-package: windows
+	cmake --build build-windows --target test-windows-package

@@ -15,6 +15,8 @@ packages=(
     xvfb openbox xdotool xclip x11-utils imagemagick
     # the default word list, the core tests under valgrind, packaging checks
     wamerican valgrind desktop-file-utils dpkg-dev file
+    # the Windows downloads: the installer's compiler, and unzip for their tests
+    nsis unzip
 )
 
 missing=()
