@@ -56,8 +56,11 @@ wait_until "the Velmora window" named_app_window
 APP_WINDOW=$(named_app_window)
 wait_until "the window manager to manage the window" window_is_managed "$APP_WINDOW"
 quick_solve_matches AEINRST "$unix_dir/dictionary.txt"
+# The uninstaller cannot remove a program that still runs: end it and wait for its process.
+wine_program_running velmora.exe || fail "no process of the prefix runs velmora.exe"
 xdotool key --clearmodifiers Escape
-wait_until "the program to end" no_app_window
+velmora_ended() { ! wine_program_running velmora.exe; }
+wait_until "the program to end" velmora_ended
 
 # The documented way to wait for an NSIS uninstaller: run a copy from elsewhere with _?=
 # naming the install folder (run in place, it copies itself to a temporary folder and

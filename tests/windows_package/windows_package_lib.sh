@@ -71,4 +71,14 @@ crlf_only() { ! LC_ALL=C grep -qv $'\r$' "$1" && [ "$(tail -c2 "$1" | od -An -c 
 # The program's window found by its title alone (a program started through a shortcut is not
 # a child of the test); the test's display shows no other.
 named_app_window() { xdotool search --all --name '^Velmora$' 2>/dev/null | head -n1 | grep .; }
-no_app_window() { ! named_app_window; }
+
+# wine_program_running NAME: a process of this test's prefix runs NAME (Wine shows a
+# Windows program's path as the process's command line).
+wine_program_running() {
+    local environ
+    for environ in /proc/[0-9]*/environ; do
+        tr '\0' '\n' 2>/dev/null <"$environ" | grep -qxF "WINEPREFIX=$WINEPREFIX" || continue
+        tr '\0' ' ' 2>/dev/null <"${environ%environ}cmdline" | grep -qiF "$1" && return 0
+    done
+    return 1
+}
