@@ -5,6 +5,8 @@
 #                tests under valgrind, and the fuzzer for a minute
 #   make bench   build and run the benchmarks
 #   make package build a Debian package, $(BUILD)/velmora_<version>_<arch>.deb
+#   make windows   cross-build the 32-bit Windows program, build-windows/app/velmora.exe
+#   make windows64 the same, 64-bit, build-windows64/app/velmora.exe
 
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
@@ -48,7 +50,23 @@ bench: build
 	bash tools/bench.sh $(BUILD)
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD) $(WIN32_BUILD) $(WIN64_BUILD)
+
+# Windows programs, cross-built with mingw-w64 (the toolchain files in cmake/).
+WIN32_BUILD   ?= build-windows
+WIN64_BUILD   ?= build-windows64
+WINDOWS_PARTS ?= framework;core;res;ui;app
+
+.PHONY: windows windows64
+windows: deps
+	cmake -S . -B $(WIN32_BUILD) -DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-mingw32.cmake \
+	    -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELMORA_PARTS="$(WINDOWS_PARTS)"
+	cmake --build $(WIN32_BUILD) -j $(JOBS)
+
+windows64: deps
+	cmake -S . -B $(WIN64_BUILD) -DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-mingw64.cmake \
+	    -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELMORA_PARTS="$(WINDOWS_PARTS)"
+	cmake --build $(WIN64_BUILD) -j $(JOBS)
 
 # Fuzzing: the dictionary loader and the search against a reference, for FUZZ_SECONDS.
 FUZZ_BUILD   ?= build-fuzz

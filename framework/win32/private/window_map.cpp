@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "framework/win32/private/start_state.h"
 #include "framework/wnd.h"
 
 namespace framework {
@@ -31,6 +32,7 @@ LRESULT CALLBACK FrameworkWindowProc(HWND window, UINT message, WPARAM wParam, L
     const Binding* binding = Find(window);
     if (!binding)
         return ::DefWindowProcA(window, message, wParam, lParam);
+    WatchStartState(window, message);
     CWnd* object = binding->object;
     const WNDPROC previous = binding->previous;
     if (message == WM_NCDESTROY || !object) {
