@@ -2,7 +2,8 @@
 #   make run     build and start Velmora in a folder holding the default dictionary
 #   make test    build and run every test (unit, widget, end-to-end), then the same
 #                tests built with AddressSanitizer and UndefinedBehaviorSanitizer, the core
-#                tests under valgrind, and the fuzzer for a minute
+#                tests under valgrind, the fuzzer for a minute, and the Windows programs'
+#                tests under Wine
 #   make bench   build and run the benchmarks
 #   make package build a Debian package, $(BUILD)/velmora_<version>_<arch>.deb
 #   make windows   cross-build the 32-bit Windows program, build-windows/app/velmora.exe
@@ -44,7 +45,7 @@ test-valgrind: build
 	    $(BUILD)/tests/core/velmora_core_tests --gtest_brief=1
 
 # The plain suite runs last, so its summary closes the output.
-test: test-valgrind fuzz test-asan test-quick
+test: test-valgrind fuzz test-asan test-windows test-quick
 
 bench: build
 	bash tools/bench.sh $(BUILD)
@@ -67,6 +68,14 @@ windows64: deps
 	cmake -S . -B $(WIN64_BUILD) -DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-mingw64.cmake \
 	    -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELMORA_PARTS="$(WINDOWS_PARTS)"
 	cmake --build $(WIN64_BUILD) -j $(JOBS)
+
+# The Windows programs' tests under Wine (tests/wine), each program in a Wine prefix of its
+# own: the 32-bit build's whole suite; the 64-bit build's import table, core and framework.
+.PHONY: test-windows
+test-windows: WINDOWS_PARTS := $(WINDOWS_PARTS);tests
+test-windows: windows windows64
+	ctest --test-dir $(WIN32_BUILD) --output-on-failure -j 2
+	ctest --test-dir $(WIN64_BUILD) --output-on-failure -j 2 -L '^(imports|core|framework-wine)$$'
 
 # Fuzzing: the dictionary loader and the search against a reference, for FUZZ_SECONDS.
 FUZZ_BUILD   ?= build-fuzz
