@@ -23,7 +23,7 @@ unix_shortcut="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Prog
 
 # Wine waits for the installer, which does not copy itself away.
 timeout 120 "$WINE" "$SETUP" /S >"$E2E_WORK/setup.log" 2>&1 || fail "the silent install failed"
-actual=$(cd "$unix_dir" && find . -mindepth 1 | sed 's|^\./||' | LC_ALL=C sort | paste -sd' ')
+actual=$(list_folder "$unix_dir")
 expected="LICENSE.txt LICENSE.wamerican.txt README.txt dictionary.txt uninstall.exe velmora.exe"
 [ "$actual" = "$expected" ] || fail "Program Files\\Velmora holds '$actual', not '$expected'"
 cmp -s "$SOURCE_DIR/data/dictionary.txt" "$unix_dir/dictionary.txt" ||
@@ -50,11 +50,10 @@ check_value QuietUninstallString "\"$install_dir\\uninstall.exe\" /S"
 
 # Started as the Start menu starts it, from a folder without a word list: only the
 # shortcut's working folder leads the program to the installed dictionary.txt.
-(cd "$E2E_WORK" && exec "$WINE" start /wait "$shortcut") >"$E2E_WORK/app.log" 2>&1 &
-E2E_PIDS+=("$!")
-wait_until "the Velmora window" named_app_window
-APP_WINDOW=$(named_app_window)
-wait_until "the window manager to manage the window" window_is_managed "$APP_WINDOW"
+VELMORA_LAUNCH="$E2E_WORK/open-in-prefix"
+printf '#!/bin/sh\nexec %q start "$1"\n' "$WINE" >"$VELMORA_LAUNCH"
+chmod +x "$VELMORA_LAUNCH"
+launch_app "$E2E_WORK" "$shortcut"
 quick_solve_matches AEINRST "$unix_dir/dictionary.txt"
 # The uninstaller cannot remove a program that still runs: end it and wait for its process.
 wine_program_running velmora.exe || fail "no process of the prefix runs velmora.exe"
@@ -74,7 +73,7 @@ printf '@"%s" /S _?=%s\r\n@exit /b %%errorlevel%%\r\n' \
     >"$E2E_WORK/uninstall.bat"
 (cd "$E2E_WORK" && timeout 120 "$WINE" cmd /c uninstall.bat) >"$E2E_WORK/uninstall.log" 2>&1 ||
     fail "the silent uninstall failed: $(cat "$E2E_WORK/uninstall.log")"
-left=$(cd "$unix_dir" && find . -mindepth 1 | sed 's|^\./||' | paste -sd' ')
+left=$(list_folder "$unix_dir")
 [ "$left" = my-words.txt ] || fail "after the uninstall the folder holds '$left', not only the user's file"
 [ ! -e "$unix_shortcut" ] || fail "the uninstall left the shortcut"
 ! "$WINE" reg query "$key" >/dev/null 2>&1 || fail "the uninstall left the registry key"
