@@ -2,9 +2,13 @@
 #   make run     build and start Velmora in a folder holding the default dictionary
 #   make test    build and run every test (unit, widget, end-to-end), then the same
 #                tests built with AddressSanitizer and UndefinedBehaviorSanitizer, the core
-#                tests under valgrind, and the fuzzer for a minute
+#                tests under valgrind, the fuzzer for a minute, and the Windows programs'
+#                tests under Wine
 #   make bench   build and run the benchmarks
 #   make package build a Debian package, $(BUILD)/velmora_<version>_<arch>.deb
+#   make windows   cross-build the 32-bit Windows program, build-windows/app/velmora.exe
+#   make windows64 the same, 64-bit, build-windows64/app/velmora.exe
+#   make windows-package  the Windows downloads (a zip and an installer) in build-windows/
 
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
@@ -42,13 +46,37 @@ test-valgrind: build
 	    $(BUILD)/tests/core/velmora_core_tests --gtest_brief=1
 
 # The plain suite runs last, so its summary closes the output.
-test: test-valgrind fuzz test-asan test-quick
+test: test-valgrind fuzz test-asan test-windows test-windows-package test-quick
 
 bench: build
 	bash tools/bench.sh $(BUILD)
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD) $(WIN32_BUILD) $(WIN64_BUILD)
+
+# Windows programs, cross-built with mingw-w64 (the toolchain files in cmake/).
+WIN32_BUILD   ?= build-windows
+WIN64_BUILD   ?= build-windows64
+WINDOWS_PARTS ?= framework;core;res;ui;app
+
+.PHONY: windows windows64
+windows: deps
+	cmake -S . -B $(WIN32_BUILD) -DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-mingw32.cmake \
+	    -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELMORA_PARTS="$(WINDOWS_PARTS)"
+	cmake --build $(WIN32_BUILD) -j $(JOBS)
+
+windows64: deps
+	cmake -S . -B $(WIN64_BUILD) -DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-mingw64.cmake \
+	    -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELMORA_PARTS="$(WINDOWS_PARTS)"
+	cmake --build $(WIN64_BUILD) -j $(JOBS)
+
+# The Windows programs' tests under Wine (tests/wine), each program in a Wine prefix of its
+# own: the 32-bit build's whole suite; the 64-bit build's import table, core and framework.
+.PHONY: test-windows
+test-windows: WINDOWS_PARTS := $(WINDOWS_PARTS);tests
+test-windows: windows windows64
+	ctest --test-dir $(WIN32_BUILD) --output-on-failure -j 2
+	ctest --test-dir $(WIN64_BUILD) --output-on-failure -j 2 -L '^(imports|core|framework-wine)$$'
 
 # Fuzzing: the dictionary loader and the search against a reference, for FUZZ_SECONDS.
 FUZZ_BUILD   ?= build-fuzz
@@ -65,3 +93,11 @@ fuzz: deps
 .PHONY: package
 package: build
 	cd $(BUILD) && cpack -G DEB
+
+# The Windows downloads of the 32-bit build, in $(WIN32_BUILD)/: velmora-<version>-win32.zip
+# and velmora-<version>-win32-setup.exe (NSIS); and their tests under Wine.
+.PHONY: windows-package test-windows-package
+windows-package: windows
+	cmake --build $(WIN32_BUILD) --target windows-package
+test-windows-package: windows
+	cmake --build $(WIN32_BUILD) --target test-windows-package

@@ -3,7 +3,8 @@
 // While the window's paint event runs it opens a painter on the window and exposes it as an
 // HDC for DrawIcon and WM_ICONERASEBKGND; it closes the painter when destroyed. Made
 // anywhere else (outside a paint event, on a stale window) it is harmless: its HDC is null
-// and drawing does nothing. It is not a general drawing API.
+// and drawing does nothing. On Windows it is BeginPaint and EndPaint on the window, which
+// also validates it. It is not a general drawing API.
 #pragma once
 
 #include "framework/win_types.h"
@@ -23,4 +24,8 @@ public:
 
 private:
     HDC m_hDC = nullptr;
+#ifdef _WIN32
+    HWND m_hWnd = nullptr; // the window whose paint BeginPaint started
+    PAINTSTRUCT m_ps{};
+#endif
 };

@@ -2,10 +2,13 @@
 // window state and size, icons, and resource lookup.
 //
 // Every call accepts stale or null handles and then does nothing, returning the classic
-// error value (0, FALSE, null, or LB_ERR for list box messages).
+// error value (0, FALSE, null, or LB_ERR for list box messages). On Windows the calls are the
+// system's own (<windows.h>); only the framework's resource lookup is declared here.
 #pragma once
 
 #include "framework/win_types.h"
+
+#ifndef _WIN32
 
 // Delivers a message to the window and returns once the window has acted on it.
 LRESULT SendMessageA(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -21,6 +24,8 @@ BOOL DrawIcon(HDC dc, int x, int y, HICON icon);
 // The icon group `name` (a MAKEINTRESOURCE number) of the module; null when there is none.
 // Loading the same group again gives the same handle.
 HICON LoadIconA(HINSTANCE module, LPCSTR name);
+#endif // !_WIN32
 
-// The module that holds the resource: the program has one, the executable.
+// The module that holds the resource: the program has one, the executable. On Windows, null
+// when the executable has no such resource.
 HINSTANCE AfxFindResourceHandle(LPCSTR name, LPCSTR type);

@@ -33,6 +33,8 @@ CWinApp* AfxGetApp() {
     return theApplication;
 }
 
+#ifndef _WIN32
 void InitCommonControls() {}
+#endif
 
 void AfxEnableControlContainer() {}

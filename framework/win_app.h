@@ -39,6 +39,11 @@ private:
 // The one application object, or null before it is constructed.
 CWinApp* AfxGetApp();
 
-// Kept for the program's start-up sequence; nothing relies on an effect of theirs.
+// Kept for the program's start-up sequence; nothing relies on an effect of theirs. On
+// Windows InitCommonControls is the system's (comctl32).
+#ifdef _WIN32
+#include <commctrl.h>
+#else
 void InitCommonControls();
+#endif
 void AfxEnableControlContainer();

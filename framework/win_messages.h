@@ -2,11 +2,17 @@
 // window system, with their real Win32 values.
 //
 // Only the ones the program and the framework use are here; this is not a full catalogue.
+// On Windows <windows.h> defines them all but the framework's own command ID_HELP.
 #pragma once
 
 #include "framework/win_types.h"
 
+// The framework's command for help (the original framework's number).
+inline constexpr UINT ID_HELP = 0xE146;
+
+#ifndef _WIN32
 // Window messages.
+inline constexpr UINT WM_SETREDRAW = 0x000B;
 inline constexpr UINT WM_PAINT = 0x000F;
 inline constexpr UINT WM_ICONERASEBKGND = 0x0027;
 inline constexpr UINT WM_QUERYDRAGICON = 0x0037;
@@ -37,7 +43,6 @@ inline constexpr int ICON_BIG = 1;
 // Command identifiers.
 inline constexpr int IDOK = 1;
 inline constexpr int IDCANCEL = 2;
-inline constexpr UINT ID_HELP = 0xE146;
 
 // ShowWindow commands.
 inline constexpr int SW_HIDE = 0;
@@ -49,3 +54,4 @@ inline constexpr int SW_RESTORE = 9;
 // GetSystemMetrics indexes.
 inline constexpr int SM_CXICON = 11;
 inline constexpr int SM_CYICON = 12;
+#endif // !_WIN32

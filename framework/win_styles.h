@@ -1,10 +1,12 @@
 // Window and control style bits of dialog templates, with their real Win32 values.
 //
 // The dialog builder reads these from the template to choose widgets and behaviour; only the
-// bits a template of this program can carry are listed.
+// bits a template of this program can carry are listed. On Windows <windows.h> defines them.
 #pragma once
 
 #include "framework/win_types.h"
+
+#ifndef _WIN32
 
 // Window styles.
 inline constexpr DWORD WS_POPUP = 0x80000000;
@@ -50,3 +52,4 @@ inline constexpr DWORD SS_LEFT = 0x0000;
 inline constexpr DWORD SS_CENTER = 0x0001;
 inline constexpr DWORD SS_RIGHT = 0x0002;
 inline constexpr DWORD SS_TYPEMASK = 0x001F;
+#endif // !_WIN32

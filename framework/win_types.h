@@ -1,11 +1,15 @@
 // The window system's basic types: integers of fixed meaning, opaque handles, rectangles and
 // resource names, with the real Win32 sizes and values.
 //
-// Handles (HWND, HDC, HICON, HINSTANCE) are opaque numbers that the framework maps to its
+// On Windows they are the system's own, from <windows.h> (narrow calls, no UNICODE). Elsewhere
+// handles (HWND, HDC, HICON, HINSTANCE) are opaque numbers that the framework maps to its
 // own objects through tables, so a stale or null handle can be detected and ignored. This
 // header is for declarations only: it includes no toolkit header and does no work.
 #pragma once
 
+#ifdef _WIN32
+#include "framework/win_system.h"
+#else
 #include <cstdint>
 
 using BOOL = int;
@@ -43,17 +47,6 @@ struct RECT {
     LONG bottom = 0;
 };
 using LPRECT = RECT*;
-
-class CRect : public RECT {
-public:
-    CRect() = default;
-    CRect(int l, int t, int r, int b) : RECT{l, t, r, b} {}
-
-    int Width() const { return right - left; }
-    int Height() const { return bottom - top; }
-    operator LPRECT() { return this; } // NOLINT: passes where a RECT* is asked for
-};
-
 constexpr WORD LOWORD(UINT_PTR value) {
     return static_cast<WORD>(value & 0xFFFF);
 }
@@ -70,6 +63,17 @@ constexpr WPARAM MAKEWPARAM(WORD low, WORD high) {
 #define IS_INTRESOURCE(p) ((reinterpret_cast<ULONG_PTR>(p) >> 16) == 0)
 #define RT_ICON MAKEINTRESOURCE(3)
 #define RT_GROUP_ICON MAKEINTRESOURCE(14)
+#endif // _WIN32
+
+class CRect : public RECT {
+public:
+    CRect() : RECT{0, 0, 0, 0} {}
+    CRect(int l, int t, int r, int b) : RECT{l, t, r, b} {}
+
+    int Width() const { return right - left; }
+    int Height() const { return bottom - top; }
+    operator LPRECT() { return this; } // NOLINT: passes where a RECT* is asked for
+};
 
 // Marks message handlers in class declarations, as the original framework does.
 #define afx_msg

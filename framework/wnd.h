@@ -28,6 +28,10 @@ public:
     BOOL ShowWindow(int command);
     BOOL IsIconic() const;
     void GetClientRect(LPRECT rect) const;
+    // WM_SETREDRAW: FALSE stops the window repainting while it changes, TRUE lets it again.
+    void SetRedraw(BOOL redraw = TRUE);
+    // Asks for the whole window to be repainted soon.
+    void Invalidate(BOOL erase = TRUE);
 
     // The message map first, then the window's default procedure.
     virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
@@ -37,7 +41,7 @@ protected:
     LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam);
     // WM_COMMAND: routes the command through OnCmdMsg.
     virtual BOOL OnCommand(WPARAM wParam, LPARAM lParam);
-    afx_msg void OnPaint(); // nothing to draw: the toolkit has painted the background
+    afx_msg void OnPaint(); // nothing to draw but the background; the paint is done
 
     DECLARE_MESSAGE_MAP()
 

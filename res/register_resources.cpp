@@ -6,6 +6,7 @@
 // that links velmora_res (res/CMakeLists.txt), which keeps it in.
 #include "res/resource.h"
 #include "res/resource_data.h"
+#include "res/version.h"
 
 extern "C" {
 int velmora_res_anchor;
@@ -14,10 +15,12 @@ int velmora_res_anchor;
 namespace res {
 
 const framework::VersionInfo kVersion = {
-    .fileVersion = {1, 0, 0, 1},
-    .productVersion = {1, 0, 0, 1},
-    .productName = "Velmora",
-    .fileDescription = "Velmora word game solver",
+    .fileVersion = {VELMORA_VERSION_MAJOR, VELMORA_VERSION_MINOR, VELMORA_VERSION_PATCH,
+                    VELMORA_VERSION_TWEAK},
+    .productVersion = {VELMORA_VERSION_MAJOR, VELMORA_VERSION_MINOR, VELMORA_VERSION_PATCH,
+                       VELMORA_VERSION_TWEAK},
+    .productName = VELMORA_PRODUCT_NAME,
+    .fileDescription = VELMORA_FILE_DESCRIPTION,
 };
 
 namespace {

@@ -15,7 +15,14 @@ packages=(
     xvfb openbox xdotool xclip x11-utils imagemagick
     # the default word list, the core tests under valgrind, packaging checks
     wamerican valgrind desktop-file-utils dpkg-dev file lintian appstream
+    # the Windows programs (mingw-w64 with posix threads) and their tests under Wine
+    g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix
+    binutils-mingw-w64-i686 binutils-mingw-w64-x86-64 wine wine64
+    # the Windows downloads: the installer's compiler, and unzip for their tests
+    nsis unzip
 )
+# The 32-bit program needs the 32-bit Wine, a package of the i386 architecture.
+[ "$(dpkg --print-architecture)" = amd64 ] && packages+=(wine32:i386)
 
 missing=()
 for p in "${packages[@]}"; do
@@ -28,5 +35,8 @@ done
 sudo=()
 [ "$(id -u)" -eq 0 ] || sudo=(sudo)
 echo "Installing: ${missing[*]}"
+if [[ " ${missing[*]} " == *:i386\ * ]] && ! dpkg --print-foreign-architectures | grep -qx i386; then
+    "${sudo[@]}" dpkg --add-architecture i386
+fi
 "${sudo[@]}" apt-get update
 DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y "${missing[@]}"

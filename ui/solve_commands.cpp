@@ -7,11 +7,16 @@ void CSolverDlg::SolveSelection(std::vector<CString>& results) {
 
     m_dictionary.Solve(selection, results);
 
+    // No repainting while the list fills: a visible list box would repaint for every row
+    // added, and tens of thousands of rows would freeze the window for minutes.
+    m_solutions.SetRedraw(FALSE);
     ::SendMessageA(m_solutions.m_hWnd, LB_RESETCONTENT, 0, 0);
     for (const CString& word : results) {
         ::SendMessageA(m_solutions.m_hWnd, LB_ADDSTRING, 0,
                        reinterpret_cast<LPARAM>(static_cast<const char*>(word)));
     }
+    m_solutions.SetRedraw(TRUE);
+    m_solutions.Invalidate();
 }
 
 void CSolverDlg::OnBnClickedSolve() {

@@ -64,6 +64,15 @@ void CWnd::GetClientRect(LPRECT rect) const {
     ::GetClientRect(m_hWnd, rect);
 }
 
+void CWnd::SetRedraw(BOOL redraw) {
+    SendMessage(WM_SETREDRAW, static_cast<WPARAM>(redraw), 0);
+}
+
+void CWnd::Invalidate(BOOL) {
+    if (QWidget* widget = framework::WidgetFromHwnd(m_hWnd))
+        widget->update();
+}
+
 LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     LRESULT result = 0;
     if (OnWndMsg(message, wParam, lParam, &result))

@@ -1,10 +1,17 @@
 # Shared helpers for the end-to-end tests: a private X display with a real window manager,
 # the program started in a scratch folder, and bounded waits on conditions.
 # Sourced by the scenario scripts; expects VELMORA_BIN to name the program.
+#
+# The same scenarios run the Windows program under Wine. Then VELMORA_LAUNCH names the command
+# that starts it (tests/wine/in_wine_prefix.sh: Wine in a fresh prefix), whose set-up the first
+# wait allows for (E2E_LAUNCH_TIMEOUT), and E2E_START_STATE the state its window really starts
+# in, where that is not the Iconic the program asks for.
 
 set -uo pipefail
 
 E2E_TIMEOUT=${E2E_TIMEOUT:-20}   # seconds any single wait may take
+E2E_LAUNCH_TIMEOUT=${E2E_LAUNCH_TIMEOUT:-$E2E_TIMEOUT}
+E2E_DIR=$(dirname "$(realpath "${BASH_SOURCE[0]}")")
 E2E_LIB=$(realpath "${BASH_SOURCE[0]}")
 E2E_WORK=$(mktemp -d "${TMPDIR:-/tmp}/velmora-e2e.XXXXXX")
 E2E_PIDS=()
@@ -110,20 +117,28 @@ start_app() {
     launch_app "$APP_DIR" "$VELMORA_BIN"
 }
 
-# Starts PROGRAM with FOLDER as its current directory and waits for its managed window.
+# Starts PROGRAM (through VELMORA_LAUNCH when set) with FOLDER as its current directory and
+# waits for its managed window. APP_PID is the launcher's process, which ends with the
+# program's status.
 launch_app() {
-    (cd "$1" && exec "$2") >"$E2E_WORK/app.log" 2>&1 &
+    local launcher=()
+    [ -n "${VELMORA_LAUNCH:-}" ] && launcher=("$VELMORA_LAUNCH")
+    (cd "$1" && exec "${launcher[@]}" "$2") >"$E2E_WORK/app.log" 2>&1 &
     APP_PID=$!
     E2E_PIDS+=("$APP_PID")
-    wait_until "the Velmora window" app_window
+    poll_until "$E2E_LAUNCH_TIMEOUT" app_window || fail "timed out waiting for the Velmora window"
     APP_WINDOW=$(app_window)
     wait_until "the window manager to manage the window" window_is_managed "$APP_WINDOW"
 }
 
 window_is_managed() { [ -n "$(window_state "$1")" ]; }
 
+# The program's window. Through a launcher the window belongs to another process (Wine's), so
+# it is found by its title alone: the display is the test's own.
 app_window() {
-    xdotool search --all --pid "$APP_PID" --name '^Velmora$' 2>/dev/null | head -n1 | grep .
+    local owner=(--pid "$APP_PID")
+    [ -n "${VELMORA_LAUNCH:-}" ] && owner=()
+    xdotool search --all "${owner[@]}" --name '^Velmora$' 2>/dev/null | head -n1 | grep .
 }
 
 window_state() {
@@ -132,6 +147,21 @@ window_state() {
 
 window_is_iconic() { [ "$(window_state "$1")" = "Iconic" ]; }
 window_is_normal() { [ "$(window_state "$1")" = "Normal" ]; }
+window_state_is() { [ "$(window_state "$1")" = "$2" ]; }
+
+# The program asks to start minimised; E2E_START_STATE names what really happens where the
+# window manager or Wine keeps it from that.
+check_start_state() {
+    local expected=${E2E_START_STATE:-Iconic}
+    poll_until "$E2E_TIMEOUT" window_state_is "$APP_WINDOW" "$expected" ||
+        fail "the window started $(window_state "$APP_WINDOW"), not $expected"
+    echo "start state: $expected"
+}
+
+minimise_window() {
+    xdotool windowminimize --sync "$APP_WINDOW" || fail "could not minimise the window"
+    wait_until "the window to be minimised" window_is_iconic "$APP_WINDOW"
+}
 
 restore_window() {
     xdotool windowactivate --sync "$APP_WINDOW" || fail "could not activate the window"
@@ -157,6 +187,12 @@ press_quick_solve() {
 }
 
 app_exited() { ! kill -0 "$APP_PID" 2>/dev/null; }
+
+# The answer Quick solve should put on the clipboard for LETTERS (the clipboard's text) and
+# DICTIONARY, from a search of our own (reference_answer.awk), not the program's.
+reference_answer() {
+    LETTERS=$1 LC_ALL=C awk -f "$E2E_DIR/reference_answer.awk" "$2" | LC_ALL=C sort | paste -sd' '
+}
 
 # A small dictionary of the test's own.
 write_dictionary() {

@@ -6,7 +6,7 @@ source "$(dirname "$0")/e2e_lib.sh"
 
 start_desktop
 start_app ""
-window_is_iconic "$APP_WINDOW" || fail "the window did not start minimised"
+check_start_state
 restore_window
 
 set_clipboard "aeinrst"

@@ -83,6 +83,22 @@ private slots:
         });
     }
 
+    // The program fills the list with redraw off: rows still go in, in order, and the list
+    // paints again once redraw is back on.
+    void redrawOffKeepsTheRowsAndOnPaintsAgain() {
+        WithSolverTemplate([](SolverTemplateDialog& dialog) {
+            auto* widget = fwtest::Control<QListWidget>(dialog, IDC_SOLUTIONS);
+            dialog.m_solutions.SetRedraw(FALSE);
+            QVERIFY(!widget->updatesEnabled());
+            dialog.m_solutions.AddString("STAIN");
+            QCOMPARE(AddString(dialog.m_solutions.m_hWnd, "ACTS"), LRESULT{1});
+            dialog.m_solutions.SetRedraw(TRUE);
+            dialog.m_solutions.Invalidate();
+            QVERIFY(widget->updatesEnabled());
+            QCOMPARE(Rows(dialog.m_solutions), QStringList({"STAIN", "ACTS"}));
+        });
+    }
+
     void badArgumentsReturnLbErr() {
         WithSolverTemplate([](SolverTemplateDialog& dialog) {
             QCOMPARE(::SendMessageA(dialog.m_solutions.m_hWnd, LB_ADDSTRING, 0, 0),

@@ -40,6 +40,10 @@ LRESULT CopyText(QListWidget* list, WPARAM index, LPARAM lParam) {
 
 LRESULT ListBoxProc(QListWidget* list, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
+    case WM_SETREDRAW:
+        // Off while a long fill runs, so the rows are laid out and painted once at the end.
+        list->setUpdatesEnabled(wParam != 0);
+        return 0;
     case LB_RESETCONTENT:
         list->clear();
         return 0;

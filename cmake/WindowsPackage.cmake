@@ -1,0 +1,98 @@
+# The two Windows downloads, made by the `windows-package` target of a Windows build:
+#   velmora-<version>-win32.zip        the program, the default word list, the licences and a
+#                                      README.txt, to unpack anywhere and run in place;
+#   velmora-<version>-win32-setup.exe  an NSIS installer of the same files (makensis, from
+#                                      Debian's nsis package), with a Start-menu shortcut and
+#                                      an uninstaller registered with Add/Remove Programs.
+# Both are written into the build folder, from one staged copy of the files.
+if(NOT TARGET velmora)
+    message(STATUS "Windows package: the program is not among VELMORA_PARTS; no package")
+    return()
+endif()
+
+find_program(VELMORA_MAKENSIS makensis)
+set(win_dir ${CMAKE_CURRENT_SOURCE_DIR}/cmake/windows)
+set(stage ${CMAKE_BINARY_DIR}/windows-package/stage)
+set(VELMORA_VERSION ${PROJECT_VERSION})
+set(zip ${CMAKE_BINARY_DIR}/velmora-${VELMORA_VERSION}-win32.zip)
+set(setup ${CMAKE_BINARY_DIR}/velmora-${VELMORA_VERSION}-win32-setup.exe)
+
+# What both downloads hold, by their names there. The text files get CRLF line ends;
+# dictionary.txt ships as it is (the program reads either kind of line end).
+set(text_files README.txt LICENSE.txt LICENSE.wamerican.txt)
+set(package_files velmora.exe dictionary.txt ${text_files})
+set(text_sources ${win_dir}/README.txt.in ${CMAKE_CURRENT_SOURCE_DIR}/LICENSE
+                 ${CMAKE_CURRENT_SOURCE_DIR}/data/LICENSE.wamerican)
+
+set(stage_commands)
+foreach(name source IN ZIP_LISTS text_files text_sources)
+    set(configure OFF)
+    if(name STREQUAL "README.txt")
+        set(configure ON)
+    endif()
+    list(APPEND stage_commands COMMAND ${CMAKE_COMMAND} -DINPUT=${source} -DOUTPUT=${stage}/${name}
+         -DCONFIGURE=${configure} -DVELMORA_VERSION=${VELMORA_VERSION} -P ${win_dir}/to_crlf.cmake)
+endforeach()
+# The program is stripped of its debugging information, as the .deb's is.
+if(CMAKE_STRIP)
+    set(strip_command COMMAND ${CMAKE_STRIP} --strip-unneeded ${stage}/velmora.exe)
+endif()
+list(TRANSFORM package_files PREPEND ${stage}/ OUTPUT_VARIABLE staged_files)
+add_custom_command(
+    OUTPUT ${staged_files}
+    COMMAND ${CMAKE_COMMAND} -E rm -rf ${stage}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${stage}
+    COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:velmora> ${stage}/velmora.exe
+    ${strip_command}
+    COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_CURRENT_SOURCE_DIR}/data/dictionary.txt ${stage}/
+    ${stage_commands}
+    DEPENDS velmora ${CMAKE_CURRENT_SOURCE_DIR}/data/dictionary.txt ${text_sources}
+            ${win_dir}/to_crlf.cmake
+    COMMENT "Staging the files of the Windows downloads"
+    VERBATIM)
+
+add_custom_command(
+    OUTPUT ${zip}
+    COMMAND ${CMAKE_COMMAND} -E rm -f ${zip}
+    COMMAND ${CMAKE_COMMAND} -E tar cf ${zip} --format=zip -- ${package_files}
+    WORKING_DIRECTORY ${stage}
+    DEPENDS ${staged_files}
+    COMMENT "Packing ${zip}"
+    VERBATIM)
+
+# The installer script names each file once to install it and once to remove it.
+set(VELMORA_NSIS_FILES)
+set(VELMORA_NSIS_DELETES)
+foreach(name ${package_files})
+    string(APPEND VELMORA_NSIS_FILES "    File \"\${STAGE}/${name}\"\n")
+    string(APPEND VELMORA_NSIS_DELETES "    Delete \"$INSTDIR\\${name}\"\n")
+endforeach()
+set(VELMORA_STAGE_DIR ${stage})
+set(VELMORA_SETUP ${setup})
+set(VELMORA_ICON ${CMAKE_CURRENT_SOURCE_DIR}/res/velmora.ico)
+set(nsi ${CMAKE_BINARY_DIR}/windows-package/velmora.nsi)
+configure_file(${win_dir}/velmora.nsi.in ${nsi} @ONLY)
+
+if(VELMORA_MAKENSIS)
+    set(makensis_command ${VELMORA_MAKENSIS} -V2 -NOCD ${nsi})
+else()
+    set(makensis_command ${CMAKE_COMMAND} -E echo "makensis not found: install Debian's nsis"
+                         COMMAND ${CMAKE_COMMAND} -E false)
+endif()
+add_custom_command(
+    OUTPUT ${setup}
+    COMMAND ${makensis_command}
+    DEPENDS ${staged_files} ${nsi} ${VELMORA_ICON}
+    COMMENT "Making ${setup} with NSIS"
+    VERBATIM)
+
+add_custom_target(windows-package DEPENDS ${zip} ${setup})
+
+# Both downloads used under Wine the way a user would (tests/windows_package/); run by
+# `make test-windows-package`, which `make test` includes.
+add_custom_target(test-windows-package
+    COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/tests/windows_package/run.sh
+            ${zip} ${setup} ${CMAKE_CURRENT_SOURCE_DIR} ${VELMORA_VERSION}
+    USES_TERMINAL
+    VERBATIM)
+add_dependencies(test-windows-package windows-package)

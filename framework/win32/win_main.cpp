@@ -1,0 +1,18 @@
+// The process entry point of a framework program (target velmora_winmain): runs the one
+// application object's InitInstance. FALSE ends the process with status 0; TRUE runs the
+// message loop until WM_QUIT.
+#include "framework/win_app.h"
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    CWinApp* application = AfxGetApp();
+    if (!application)
+        return 1; // a program without an application object has nothing to run
+    if (!application->InitInstance())
+        return 0;
+    MSG message{};
+    while (::GetMessageA(&message, nullptr, 0, 0) > 0) {
+        ::TranslateMessage(&message);
+        ::DispatchMessageA(&message);
+    }
+    return static_cast<int>(message.wParam);
+}

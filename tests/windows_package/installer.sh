@@ -1,0 +1,80 @@
+#!/usr/bin/env bash
+# The installer in a fresh Wine prefix: a silent install puts the program, the word list,
+# the licences and the uninstaller into Program Files\Velmora, a shortcut into the all-users
+# Start menu and the Add/Remove Programs entry into the registry; the program started
+# through that shortcut solves with the installed list; the silent uninstall then removes
+# everything it installed and leaves a file the user put into the folder.
+#   installer.sh SETUP SOURCE_DIR VERSION
+SETUP=$1 SOURCE_DIR=$2 VERSION=$3
+source "$(dirname "$0")/windows_package_lib.sh"
+
+[ -f "$SETUP" ] || fail "no $SETUP: run make windows-package"
+carries_version() { strings -el "$1" | grep -qxF "$VERSION"; }
+carries_version "$SETUP" || fail "the installer carries no version $VERSION"
+
+install_dir='C:\Program Files\Velmora'
+key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Velmora'
+shortcut='C:\ProgramData\Microsoft\Windows\Start Menu\Programs\Velmora.lnk'
+
+start_desktop
+start_wine_prefix
+unix_dir="$WINEPREFIX/drive_c/Program Files/Velmora"
+unix_shortcut="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Velmora.lnk"
+
+# Wine waits for the installer, which does not copy itself away.
+timeout 120 "$WINE" "$SETUP" /S >"$E2E_WORK/setup.log" 2>&1 || fail "the silent install failed"
+actual=$(list_folder "$unix_dir")
+expected="LICENSE.txt LICENSE.wamerican.txt README.txt dictionary.txt uninstall.exe velmora.exe"
+[ "$actual" = "$expected" ] || fail "Program Files\\Velmora holds '$actual', not '$expected'"
+cmp -s "$SOURCE_DIR/data/dictionary.txt" "$unix_dir/dictionary.txt" ||
+    fail "the installed dictionary.txt differs from data/dictionary.txt"
+carries_version "$unix_dir/uninstall.exe" || fail "the uninstaller carries no version $VERSION"
+[ -f "$unix_shortcut" ] || fail "no shortcut $shortcut"
+
+# reg_value NAME: the data of NAME in the uninstall key, as `reg query` prints it.
+reg_value() {
+    "$WINE" reg query "$key" /v "$1" 2>/dev/null | tr -d '\r' |
+        sed -n "s/^ *$1 *REG_[A-Z_]* *//p"
+}
+check_value() {
+    local actual
+    actual=$(reg_value "$1")
+    [ "$actual" = "$2" ] || fail "the uninstall entry's $1 is '$actual', not '$2'"
+}
+check_value DisplayName Velmora
+check_value DisplayVersion "$VERSION"
+check_value Publisher "The Velmora developers"
+check_value DisplayIcon "$install_dir\\velmora.exe,0"
+check_value UninstallString "\"$install_dir\\uninstall.exe\""
+check_value QuietUninstallString "\"$install_dir\\uninstall.exe\" /S"
+
+# Started as the Start menu starts it, from a folder without a word list: only the
+# shortcut's working folder leads the program to the installed dictionary.txt.
+VELMORA_LAUNCH="$E2E_WORK/open-in-prefix"
+printf '#!/bin/sh\nexec %q start "$1"\n' "$WINE" >"$VELMORA_LAUNCH"
+chmod +x "$VELMORA_LAUNCH"
+launch_app "$E2E_WORK" "$shortcut"
+quick_solve_matches AEINRST "$unix_dir/dictionary.txt"
+# The uninstaller cannot remove a program that still runs: end it and wait for its process.
+wine_program_running velmora.exe || fail "no process of the prefix runs velmora.exe"
+xdotool key --clearmodifiers Escape
+velmora_ended() { ! wine_program_running velmora.exe; }
+wait_until "the program to end" velmora_ended
+
+# The documented way to wait for an NSIS uninstaller: run a copy from elsewhere with _?=
+# naming the install folder (run in place, it copies itself to a temporary folder and
+# returns at once).
+# _?= must not be quoted, and Wine quotes an argument with a space in it, so a batch file
+# gives the uninstaller its command line as written.
+echo "my own words" >"$unix_dir/my-words.txt"
+cp "$unix_dir/uninstall.exe" "$E2E_WORK/uninstall-copy.exe"
+printf '@"%s" /S _?=%s\r\n@exit /b %%errorlevel%%\r\n' \
+    "$("$WINE" winepath -w "$E2E_WORK/uninstall-copy.exe" | tr -d '\r')" "$install_dir" \
+    >"$E2E_WORK/uninstall.bat"
+(cd "$E2E_WORK" && timeout 120 "$WINE" cmd /c uninstall.bat) >"$E2E_WORK/uninstall.log" 2>&1 ||
+    fail "the silent uninstall failed: $(cat "$E2E_WORK/uninstall.log")"
+left=$(list_folder "$unix_dir")
+[ "$left" = my-words.txt ] || fail "after the uninstall the folder holds '$left', not only the user's file"
+[ ! -e "$unix_shortcut" ] || fail "the uninstall left the shortcut"
+! "$WINE" reg query "$key" >/dev/null 2>&1 || fail "the uninstall left the registry key"
+echo "PASS: the installer installs, runs from its shortcut and uninstalls cleanly"

@@ -1,0 +1,59 @@
+# shellcheck shell=bash
+# Shared steps of the Windows download tests, on the end-to-end helpers (scratch folder,
+# private X display with openbox, launcher, clipboard, reference search, bounded waits):
+# a 32-bit Wine prefix of the test's own whose wineserver ends with the test, and one Quick
+# solve checked against the reference search of the shipped word list.
+
+source "$(dirname "${BASH_SOURCE[0]}")/../e2e/e2e_lib.sh"
+
+WINE=${WINE:-wine}
+WINESERVER=${WINESERVER:-wineserver}
+WINE_TESTS=$(realpath "$(dirname "${BASH_SOURCE[0]}")/../wine")
+E2E_LAUNCH_TIMEOUT=${E2E_LAUNCH_TIMEOUT:-180}  # a launch may first make a Wine prefix
+
+# Ends the prefix's wineserver (and with it every Windows process of the test) before the
+# end-to-end clean-up removes the scratch folder that holds the prefix.
+stop_wine() {
+    [ -n "${WINEPREFIX:-}" ] || return 0
+    timeout "$E2E_TIMEOUT" "$WINESERVER" -k 2>/dev/null
+    timeout "$E2E_TIMEOUT" "$WINESERVER" -w 2>/dev/null
+    return 0
+}
+trap 'stop_wine; cleanup' EXIT
+
+# A fresh prefix for the 32-bit program, made once the desktop is up: Wine's desktop process
+# serves the X clipboard and must see the display. No Mono or Gecko install dialogs.
+start_wine_prefix() {
+    export WINEPREFIX="$E2E_WORK/wineprefix" WINEARCH=win32 WINEDEBUG=-all
+    export WINEDLLOVERRIDES="mscoree,mshtml="
+    timeout 120 "$WINE" wineboot -i >"$E2E_WORK/wineboot.log" 2>&1 || fail "wineboot failed"
+}
+
+# quick_solve_matches LETTERS DICTIONARY: restores the window, puts LETTERS on the clipboard,
+# presses Quick solve and waits for the reference answer to come back on the clipboard.
+quick_solve_matches() {
+    local expected
+    expected=$(reference_answer "$1" "$2")
+    [ -n "$expected" ] || fail "the reference search found no word for $1"
+    restore_window
+    set_clipboard "$1"
+    press_quick_solve
+    wait_until "the answer for $1 ($expected) on the clipboard" clipboard_is "$expected"
+}
+
+# wine_program_running NAME: a process of this test's prefix runs NAME (Wine shows a
+# Windows program's path as the process's command line).
+wine_program_running() {
+    local environ
+    for environ in /proc/[0-9]*/environ; do
+        tr '\0' '\n' 2>/dev/null <"$environ" | grep -qxF "WINEPREFIX=$WINEPREFIX" || continue
+        tr '\0' ' ' 2>/dev/null <"${environ%environ}cmdline" | grep -qiF "$1" && return 0
+    done
+    return 1
+}
+
+# list_folder FOLDER: the names in FOLDER, sorted, on one line.
+list_folder() { (cd "$1" && find . -mindepth 1 | sed 's|^\./||' | LC_ALL=C sort | paste -sd' '); }
+
+# crlf_only FILE: every line of FILE ends in CR LF.
+crlf_only() { ! LC_ALL=C grep -qv $'\r$' "$1" && [ "$(tail -c2 "$1" | od -An -c | tr -d ' ')" = '\r\n' ]; }
