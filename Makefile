@@ -4,7 +4,7 @@
 #                tests built with AddressSanitizer and UndefinedBehaviorSanitizer, the core
 #                tests under valgrind, the fuzzer for a minute, and the Windows programs'
 #                tests under Wine
-#   make bench   build and run the benchmarks
+#   make bench   build and run the benchmarks (make bench-windows: the Windows build's, under Wine)
 #   make package build a Debian package, $(BUILD)/velmora_<version>_<arch>.deb
 #   make windows   cross-build the 32-bit Windows program, build-windows/app/velmora.exe
 #   make windows64 the same, 64-bit, build-windows64/app/velmora.exe
@@ -101,3 +101,16 @@ windows-package: windows
 	cmake --build $(WIN32_BUILD) --target windows-package
 test-windows-package: windows
 	cmake --build $(WIN32_BUILD) --target test-windows-package
+
+# The benchmarks of the 32-bit Windows program, under Wine. Google Benchmark is compiled
+# from Debian's source package, which tools/fetch-benchmark-source.sh unpacks.
+WINDOWS_BENCH_BUILD ?= build-windows-bench
+
+.PHONY: bench-windows
+bench-windows: deps
+	bash tools/fetch-benchmark-source.sh $(WINDOWS_BENCH_BUILD)/_deps/benchmark
+	cmake -S . -B $(WINDOWS_BENCH_BUILD) -DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-mingw32.cmake \
+	    -DCMAKE_BUILD_TYPE=Release -DVELMORA_PARTS="framework;core;res;ui;bench" \
+	    -DVELMORA_BENCHMARK_SOURCE=$(CURDIR)/$(WINDOWS_BENCH_BUILD)/_deps/benchmark
+	cmake --build $(WINDOWS_BENCH_BUILD) -j $(JOBS) --target velmora_bench velmora_window_bench
+	bash tools/bench-windows.sh $(WINDOWS_BENCH_BUILD)

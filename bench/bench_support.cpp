@@ -7,6 +7,9 @@
 
 #if defined(__unix__)
 #include <unistd.h>
+#elif defined(_WIN32)
+#include <windows.h>
+#include <psapi.h>
 #endif
 
 namespace {
@@ -77,6 +80,10 @@ std::size_t ResidentBytes() {
     std::size_t residentPages = 0;
     if (statm >> totalPages >> residentPages)
         return residentPages * static_cast<std::size_t>(sysconf(_SC_PAGESIZE));
+#elif defined(_WIN32)
+    PROCESS_MEMORY_COUNTERS counters{};
+    if (GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters))
+        return counters.WorkingSetSize;
 #endif
     return 0;
 }
