@@ -6,7 +6,7 @@ source "$(dirname "$0")/e2e_lib.sh"
 
 start_desktop
 start_app ""
-window_is_iconic "$APP_WINDOW" || fail "the window did not start minimised"
+wait_until "the window to start minimised" window_is_iconic "$APP_WINDOW"
 restore_window
 
 set_clipboard "aeinrst"

@@ -8,7 +8,10 @@ start_desktop
 write_dictionary "$E2E_WORK/words.txt"
 start_app "$E2E_WORK/words.txt"
 
-window_is_iconic "$APP_WINDOW" || fail "the window did not start minimised: $(window_state "$APP_WINDOW")"
+# openbox sets WM_STATE Normal when it takes the window in, then Iconic when it carries out
+# the program's request.
+poll_until "$E2E_TIMEOUT" window_is_iconic "$APP_WINDOW" ||
+    fail "the window did not start minimised: $(window_state "$APP_WINDOW")"
 restore_window
 
 set_clipboard "aeinrst"
