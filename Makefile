@@ -1,5 +1,6 @@
 # The commands a user needs. Each installs the Debian packages it lacks first.
-#   make run     build and start Velmora in a folder holding the default dictionary
+#   make run     build the program alone (no test or benchmark) and start it in a folder
+#                holding the default dictionary
 #   make test    build and run every test (unit, widget, end-to-end), then the same
 #                tests built with AddressSanitizer and UndefinedBehaviorSanitizer, the core
 #                tests under valgrind, the fuzzer for a minute, and the Windows programs'
@@ -15,15 +16,17 @@ ASAN_BUILD ?= build-asan
 JOBS       ?= $(shell nproc)
 CMAKE_ARGS ?=
 
-.PHONY: all deps build build-asan run test test-quick test-asan test-valgrind bench clean
+.PHONY: all deps configure build build-asan run test test-quick test-asan test-valgrind bench clean
 
 all: build
 
 deps:
 	@bash tools/install-deps.sh
 
-build: deps
+configure: deps
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_ARGS)
+
+build: configure
 	cmake --build $(BUILD) -j $(JOBS)
 
 build-asan: deps
@@ -31,7 +34,8 @@ build-asan: deps
 	    -DVELMORA_BUILD_BENCH=OFF $(CMAKE_ARGS)
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
 
-run: build
+run: configure
+	cmake --build $(BUILD) -j $(JOBS) --target velmora
 	bash tools/run.sh $(BUILD)
 
 test-quick: build

@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
     # build
-    build-essential cmake pkg-config qt6-base-dev libgl-dev
+    build-essential cmake pkg-config qt6-base-dev libgl-dev libxcb1-dev
     googletest libgtest-dev libbenchmark-dev
     # fuzzing (libFuzzer comes with clang's runtime)
     clang libclang-rt-dev
@@ -13,6 +13,8 @@ packages=(
     fonts-liberation2 fontconfig
     # end-to-end tests: a display, a window manager, keyboard and clipboard tools
     xvfb openbox xdotool xclip x11-utils imagemagick
+    # the Wayland end-to-end test: a nested compositor, its clipboard tools, Qt's platform
+    weston xwayland wl-clipboard qt6-wayland
     # the default word list, the core tests under valgrind, packaging checks
     wamerican valgrind desktop-file-utils dpkg-dev file lintian appstream
     # the Windows programs (mingw-w64 with posix threads) and their tests under Wine

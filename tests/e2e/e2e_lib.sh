@@ -1,5 +1,6 @@
-# Shared helpers for the end-to-end tests: a private X display with a real window manager,
-# the program started in a scratch folder, and bounded waits on conditions.
+# Shared helpers for the end-to-end tests: a private X display with a real window manager (or
+# none, or a nested Wayland compositor), the program started in a scratch folder, and bounded
+# waits on conditions.
 # Sourced by the scenario scripts; expects VELMORA_BIN to name the program.
 #
 # The same scenarios run the Windows program under Wine. Then VELMORA_LAUNCH names the command
@@ -11,6 +12,7 @@ set -uo pipefail
 
 E2E_TIMEOUT=${E2E_TIMEOUT:-20}   # seconds any single wait may take
 E2E_LAUNCH_TIMEOUT=${E2E_LAUNCH_TIMEOUT:-$E2E_TIMEOUT}
+E2E_DESKTOP=${E2E_DESKTOP:-openbox}
 E2E_DIR=$(dirname "$(realpath "${BASH_SOURCE[0]}")")
 E2E_LIB=$(realpath "${BASH_SOURCE[0]}")
 E2E_WORK=$(mktemp -d "${TMPDIR:-/tmp}/velmora-e2e.XXXXXX")
@@ -56,28 +58,88 @@ wait_until() {
     poll_until "$E2E_TIMEOUT" "$@" || fail "timed out waiting for $what"
 }
 
-# A private X server and openbox on it. Xvfb picks a free display number itself; servers
-# of these tests start one at a time (a lock), and a desktop that still does not come up
-# (a collision with some other server) is torn down and started again.
+# A private desktop, by name (E2E_DESKTOP):
+#   openbox   an X server and the openbox window manager (the default)
+#   bare      an X server and no window manager at all
+#   weston    a nested Weston (its X11 backend, inside the X server) for native Wayland clients
+#   xwayland  the same Weston with XWayland, for X clients under Weston's window manager
+# Xvfb picks a free display number itself; servers of these tests start one at a time (a
+# lock), and a desktop that still does not come up (a collision with some other server) is
+# torn down and started again. Input (xdotool) and screenshots always go to the Xvfb display,
+# DISPLAY; the program's own X display, if any, is APP_DISPLAY.
 start_desktop() {
+    E2E_DESKTOP=${1:-openbox}
     local attempt
     for attempt in 1 2 3 4 5; do
         try_start_desktop && return 0
-        echo "the desktop did not start (attempt $attempt), retrying" >&2
+        echo "the $E2E_DESKTOP desktop did not start (attempt $attempt), retrying" >&2
         stop_desktop
     done
-    fail "could not start Xvfb and openbox"
+    fail "could not start the $E2E_DESKTOP desktop"
 }
 
 try_start_desktop() {
     # The lock is taken on this file itself, so nothing is left behind.
     start_x_server_locked 9<"$E2E_LIB" || return 1
+    unset WAYLAND_DISPLAY
+    APP_DISPLAY=$DISPLAY
+    case $E2E_DESKTOP in
+    openbox) start_openbox ;;
+    bare) ! window_manager_running ;;
+    weston | xwayland) start_weston ;;
+    *) fail "no desktop named $E2E_DESKTOP" ;;
+    esac
+}
+
+start_openbox() {
     openbox --sm-disable >"$E2E_WORK/openbox.log" 2>&1 &
     OPENBOX_PID=$!
     E2E_PIDS+=("$OPENBOX_PID")
     poll_until "$E2E_TIMEOUT" window_manager_ready_or_gone || return 1
     window_manager_running && kill -0 "$XVFB_PID" 2>/dev/null
 }
+
+# Weston in an 800x600 window of the X server, on a black background without a panel (so the
+# program's window is all that is not black), with its own config and a private runtime
+# folder. Under XWAYLAND, APP_DISPLAY becomes the X display Weston's XWayland listens on.
+start_weston() {
+    export XDG_RUNTIME_DIR="$E2E_WORK/runtime"
+    mkdir -p "$XDG_RUNTIME_DIR" && chmod 0700 "$XDG_RUNTIME_DIR" || return 1
+    cat >"$E2E_WORK/weston.ini" <<'INI'
+[core]
+idle-time=0
+
+[shell]
+background-color=0xff000000
+panel-position=none
+locking=false
+INI
+    local options=(--backend=x11-backend.so --config="$E2E_WORK/weston.ini" --socket=velmora-e2e
+                   --width=800 --height=600 --use-pixman)
+    [ "$E2E_DESKTOP" = xwayland ] && options+=(--xwayland)
+    weston "${options[@]}" >"$E2E_WORK/weston.log" 2>&1 &
+    WESTON_PID=$!
+    E2E_PIDS+=("$WESTON_PID")
+    poll_until "$E2E_TIMEOUT" weston_ready_or_gone || return 1
+    weston_ready || return 1
+    export WAYLAND_DISPLAY=velmora-e2e
+    WESTON_WINDOW=$(weston_window)
+    if [ "$E2E_DESKTOP" = xwayland ]; then
+        APP_DISPLAY=$(sed -n 's/.*xserver listening on display \(:[0-9]*\).*/\1/p' "$E2E_WORK/weston.log")
+        [ -n "$APP_DISPLAY" ] || return 1
+    fi
+    return 0
+}
+
+weston_window() { xdotool search --class '^Weston Compositor$' 2>/dev/null | head -n1 | grep .; }
+# Ready once its socket is there, its output window is on the X server, and (under
+# XWAYLAND) its X server listens.
+weston_ready() {
+    [ -S "$XDG_RUNTIME_DIR/velmora-e2e" ] && weston_window >/dev/null &&
+        { [ "$E2E_DESKTOP" != xwayland ] || grep -q 'xserver listening on display' "$E2E_WORK/weston.log"; }
+}
+weston_ready_or_gone() { weston_ready || ! kill -0 "$WESTON_PID" 2>/dev/null; }
+on_weston() { [ "$E2E_DESKTOP" = weston ] || [ "$E2E_DESKTOP" = xwayland ]; }
 
 # Starts Xvfb while holding the lock on descriptor 9, until the server answers.
 start_x_server_locked() {
@@ -98,8 +160,9 @@ display_chosen_or_gone() { grep -q '[0-9]' "$1" || ! kill -0 "$XVFB_PID" 2>/dev/
 window_manager_ready_or_gone() { window_manager_running || ! kill -0 "$OPENBOX_PID" 2>/dev/null; }
 
 stop_desktop() {
-    kill "${OPENBOX_PID:-}" "${XVFB_PID:-}" 2>/dev/null
-    wait "${OPENBOX_PID:-}" "${XVFB_PID:-}" 2>/dev/null
+    kill ${WESTON_PID:-} ${OPENBOX_PID:-} ${XVFB_PID:-} 2>/dev/null
+    wait ${WESTON_PID:-} ${OPENBOX_PID:-} ${XVFB_PID:-} 2>/dev/null
+    WESTON_PID="" OPENBOX_PID="" XVFB_PID=""
     return 0
 }
 
@@ -118,17 +181,27 @@ start_app() {
 }
 
 # Starts PROGRAM (through VELMORA_LAUNCH when set) with FOLDER as its current directory and
-# waits for its managed window. APP_PID is the launcher's process, which ends with the
-# program's status.
+# waits for its window: managed, where a window manager runs; mapped, on a bare X server;
+# painted with its controls, on Wayland (where the test sees no window of its own). APP_PID is
+# the launcher's process, which ends with the program's status.
 launch_app() {
-    local launcher=()
+    local launcher=() platform=(QT_QPA_PLATFORM=xcb DISPLAY="$APP_DISPLAY")
     [ -n "${VELMORA_LAUNCH:-}" ] && launcher=("$VELMORA_LAUNCH")
-    (cd "$1" && exec "${launcher[@]}" "$2") >"$E2E_WORK/app.log" 2>&1 &
+    [ "$E2E_DESKTOP" = weston ] && platform=(QT_QPA_PLATFORM=wayland)
+    (cd "$1" && exec env "${platform[@]}" "${launcher[@]}" "$2") >"$E2E_WORK/app.log" 2>&1 &
     APP_PID=$!
     E2E_PIDS+=("$APP_PID")
+    if [ "$E2E_DESKTOP" = weston ]; then
+        wait_until "the Velmora window to show its controls" window_shows_controls
+        return
+    fi
     poll_until "$E2E_LAUNCH_TIMEOUT" app_window || fail "timed out waiting for the Velmora window"
     APP_WINDOW=$(app_window)
-    wait_until "the window manager to manage the window" window_is_managed "$APP_WINDOW"
+    if [ "$E2E_DESKTOP" = bare ]; then
+        wait_until "the window to be mapped" window_is_viewable "$APP_WINDOW"
+    else
+        wait_until "the window manager to manage the window" window_is_managed "$APP_WINDOW"
+    fi
 }
 
 window_is_managed() { [ -n "$(window_state "$1")" ]; }
@@ -138,11 +211,39 @@ window_is_managed() { [ -n "$(window_state "$1")" ]; }
 app_window() {
     local owner=(--pid "$APP_PID")
     [ -n "${VELMORA_LAUNCH:-}" ] && owner=()
-    xdotool search --all "${owner[@]}" --name '^Velmora$' 2>/dev/null | head -n1 | grep .
+    DISPLAY=$APP_DISPLAY xdotool search --all "${owner[@]}" --name '^Velmora$' 2>/dev/null |
+        head -n1 | grep .
 }
 
+window_is_viewable() { DISPLAY=$APP_DISPLAY xwininfo -id "$1" | grep -q 'Map State: IsViewable'; }
+
+# A screenshot of the program's window as the user sees it (under Weston, of Weston's whole
+# output: the black background and the program's window) into FILE.
+screenshot() {
+    if on_weston; then
+        import -window "$WESTON_WINDOW" "$1"
+    else
+        DISPLAY=$APP_DISPLAY import -window "$APP_WINDOW" "$1"
+    fi
+}
+
+# The white inside of the controls, the Solutions list above all, shrunk by 10 pixels on
+# every side: what is left is neither text, nor the icon painted alone while minimised, nor
+# Weston's pointer, and it is at least 10000 pixels when the controls show. Prints the
+# shrunk area's geometry, WxH+X+Y.
+controls_area() {
+    local shot="$E2E_WORK/shot.png"
+    screenshot "$shot" 2>/dev/null || return 1
+    local area
+    area=$(convert "$shot" -fill black +opaque white -morphology Erode Square:10 \
+        -format '%[fx:int(mean*w*h)] %@' info:) || return 1
+    [ "${area%% *}" -ge 10000 ] || return 1
+    echo "${area#* }"
+}
+window_shows_controls() { controls_area >/dev/null; }
+
 window_state() {
-    xprop -id "$1" WM_STATE 2>/dev/null | sed -n 's/.*window state: //p'
+    DISPLAY=$APP_DISPLAY xprop -id "$1" WM_STATE 2>/dev/null | sed -n 's/.*window state: //p'
 }
 
 window_is_iconic() { [ "$(window_state "$1")" = "Iconic" ]; }
@@ -169,15 +270,37 @@ restore_window() {
     wait_until "the window to take the focus" window_has_focus "$APP_WINDOW"
 }
 
-window_has_focus() { [ "$(xdotool getwindowfocus)" = "$1" ]; }
+window_has_focus() { [ "$(DISPLAY=$APP_DISPLAY xdotool getwindowfocus)" = "$1" ]; }
 
-# Puts TEXT on the clipboard; xclip keeps serving it until another client takes it over.
+# Under Weston: a click inside the program's window (in its Solutions list), which gives it
+# the keyboard focus back after the Wayland clipboard tools took it. The pointer first leaves
+# Weston's window and comes back, or Weston would still think it at 0,0.
+click_in_window() {
+    local area width height x y
+    area=$(controls_area) || fail "the window does not show its controls"
+    IFS='x+' read -r width height x y <<<"$area"
+    xdotool mousemove --sync 1000 760 mousemove --sync $((x + width / 2)) $((y + height / 2)) \
+        click 1 || fail "could not click in the window"
+}
+
+# Puts TEXT on the clipboard; xclip and wl-copy keep serving it until another client takes it
+# over. Under Wayland (weston) the clipboard tools take the keyboard focus from the program.
 set_clipboard() {
-    printf '%s' "$1" | xclip -selection clipboard -i
+    if [ "$E2E_DESKTOP" = weston ]; then
+        printf "%s" "$1" | timeout "$E2E_TIMEOUT" wl-copy >/dev/null 2>&1
+    else
+        printf '%s' "$1" | DISPLAY=$APP_DISPLAY xclip -selection clipboard -i
+    fi
     wait_until "the clipboard to hold the test text" clipboard_is "$1"
 }
 
-clipboard() { xclip -selection clipboard -o 2>/dev/null; }
+clipboard() {
+    if [ "$E2E_DESKTOP" = weston ]; then
+        timeout 5 wl-paste --no-newline 2>/dev/null
+    else
+        DISPLAY=$APP_DISPLAY xclip -selection clipboard -o 2>/dev/null
+    fi
+}
 clipboard_is() { [ "$(clipboard)" = "$1" ]; }
 
 # Presses Quick solve with the keyboard alone: the selection box has the focus after restore,
