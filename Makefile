@@ -56,7 +56,7 @@ bench: build
 	bash tools/bench.sh $(BUILD)
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD) $(WIN32_BUILD) $(WIN64_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD) $(WIN32_BUILD) $(WIN64_BUILD) $(WINDOWS_BENCH_BUILD)
 
 # Windows programs, cross-built with mingw-w64 (the toolchain files in cmake/).
 WIN32_BUILD   ?= build-windows

@@ -1,11 +1,18 @@
 #!/usr/bin/env bash
 # Takes docs/screenshot.png: the restored window after solving a selection, on a private
-# Xvfb display with openbox. Usage: tools/screenshot.sh BUILD_DIR [LETTERS]
+# Xvfb display with openbox. Given a Windows build (build-windows), takes
+# docs/screenshot-windows.png of its velmora.exe under Wine, in a prefix of its own.
+# Usage: tools/screenshot.sh BUILD_DIR [LETTERS]
 set -euo pipefail
 build=$(realpath "${1:-build}")
 letters=${2:-aeinrstl}
 root=$(realpath "$(dirname "$0")/..")
 VELMORA_BIN="$build/app/velmora"
+shot=screenshot.png
+if [ -f "$VELMORA_BIN.exe" ]; then
+    VELMORA_BIN+=.exe shot=screenshot-windows.png
+    export VELMORA_LAUNCH="$root/tests/wine/in_wine_prefix.sh" E2E_LAUNCH_TIMEOUT=180
+fi
 source "$root/tests/e2e/e2e_lib.sh"
 
 start_desktop
@@ -20,5 +27,5 @@ shot_changed() {
         ! cmp -s "$E2E_WORK/before.png" "$E2E_WORK/after.png"
 }
 wait_until "the solutions to be drawn" shot_changed
-cp "$E2E_WORK/after.png" "$root/docs/screenshot.png"
-echo "wrote docs/screenshot.png"
+cp "$E2E_WORK/after.png" "$root/docs/$shot"
+echo "wrote docs/$shot"
