@@ -17,7 +17,17 @@ source "$root/tests/e2e/e2e_lib.sh"
 
 start_desktop
 start_app "$root/data/dictionary.txt"
+check_start_state
 restore_window
+# Wine moves a restored window from its icon's place back to its own after the restore.
+window_on_screen() {
+    local X Y WIDTH HEIGHT SCREEN WINDOW
+    eval "$(xdotool getwindowgeometry --shell "$APP_WINDOW")"
+    read -r screen_width screen_height < <(xdotool getdisplaygeometry)
+    [ "$X" -ge 0 ] && [ "$Y" -ge 0 ] && [ $((X + WIDTH)) -le "$screen_width" ] &&
+        [ $((Y + HEIGHT)) -le "$screen_height" ]
+}
+wait_until "the window to be on the screen" window_on_screen
 xdotool type --delay 20 "$letters"
 import -frame -window "$APP_WINDOW" "$E2E_WORK/before.png"
 xdotool key Return
