@@ -1,23 +1,5 @@
 # Cross-builds the Windows program (64-bit) with Debian's mingw-w64 (x86_64).
 #   cmake -S . -B build-windows64 -DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-mingw64.cmake
-# The posix thread flavour is taken so the standard library has threads; everything is linked
-# statically (see the root CMakeLists.txt), so no compiler runtime DLL is needed beside the .exe.
-set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
-
 set(triple x86_64-w64-mingw32)
-find_program(CMAKE_C_COMPILER NAMES ${triple}-gcc-posix ${triple}-gcc REQUIRED)
-find_program(CMAKE_CXX_COMPILER NAMES ${triple}-g++-posix ${triple}-g++ REQUIRED)
-find_program(CMAKE_RC_COMPILER NAMES ${triple}-windres REQUIRED)
-
-set(CMAKE_FIND_ROOT_PATH /usr/${triple})
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
-
-# Cross-built tests run under Wine.
-find_program(VELMORA_WINE NAMES wine)
-if(VELMORA_WINE)
-    set(CMAKE_CROSSCOMPILING_EMULATOR ${VELMORA_WINE})
-endif()
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-w64-common.cmake)

@@ -8,7 +8,6 @@
 #include "framework/qt/private/dialog_window.h"
 #include "framework/qt/private/handles.h"
 #include "framework/resources.h"
-#include "framework/win_app.h"
 
 void DDX_Control(CDataExchange* pDX, int id, CWnd& control) {
     if (!pDX || !pDX->m_pDlgWnd || control.m_hWnd)
@@ -17,13 +16,6 @@ void DDX_Control(CDataExchange* pDX, int id, CWnd& control) {
     if (QWidget* widget = framework::ControlWidget(dialog, id))
         framework::AttachWindowObject(framework::HwndFromWidget(widget), &control);
 }
-
-BEGIN_MESSAGE_MAP(CDialog, CWnd)
-ON_COMMAND(IDOK, &CDialog::OnOK)
-ON_COMMAND(IDCANCEL, &CDialog::OnCancel)
-END_MESSAGE_MAP()
-
-CDialog::CDialog(UINT templateId, CWnd* parent) : m_templateId(templateId), m_parent(parent) {}
 
 INT_PTR CDialog::DoModal() {
     const framework::DialogTemplate* dialogTemplate = framework::FindDialogTemplate(m_templateId);
@@ -49,34 +41,4 @@ void CDialog::EndDialog(int result) {
     m_endCode = result;
     if (auto* window = dynamic_cast<framework::DialogWindow*>(framework::WidgetFromHwnd(m_hWnd)))
         window->done(result);
-}
-
-BOOL CDialog::UpdateData(BOOL saveAndValidate) {
-    CDataExchange exchange(this, saveAndValidate);
-    DoDataExchange(&exchange);
-    return TRUE;
-}
-
-BOOL CDialog::OnInitDialog() {
-    UpdateData(FALSE);
-    return TRUE;
-}
-
-void CDialog::DoDataExchange(CDataExchange*) {}
-
-void CDialog::OnOK() {
-    if (UpdateData(TRUE))
-        EndDialog(IDOK);
-}
-
-void CDialog::OnCancel() {
-    EndDialog(IDCANCEL);
-}
-
-// Commands the dialog does not handle go on to the application object.
-BOOL CDialog::OnCmdMsg(UINT id, int code) {
-    if (CWnd::OnCmdMsg(id, code))
-        return TRUE;
-    CWinApp* application = AfxGetApp();
-    return application ? application->OnCmdMsg(id, code) : FALSE;
 }

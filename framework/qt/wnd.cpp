@@ -10,9 +10,6 @@
 #include "framework/qt/private/window_proc.h"
 #include "framework/win_api.h"
 
-BEGIN_MESSAGE_MAP(CWnd, CCmdTarget)
-END_MESSAGE_MAP()
-
 CWnd::~CWnd() {
     framework::DetachWindowObject(this);
 }
@@ -64,38 +61,13 @@ void CWnd::GetClientRect(LPRECT rect) const {
     ::GetClientRect(m_hWnd, rect);
 }
 
-void CWnd::SetRedraw(BOOL redraw) {
-    SendMessage(WM_SETREDRAW, static_cast<WPARAM>(redraw), 0);
-}
-
 void CWnd::Invalidate(BOOL) {
     if (QWidget* widget = framework::WidgetFromHwnd(m_hWnd))
         widget->update();
-}
-
-LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
-    LRESULT result = 0;
-    if (OnWndMsg(message, wParam, lParam, &result))
-        return result;
-    return DefWindowProc(message, wParam, lParam);
 }
 
 LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     return framework::DefaultWindowProc(m_hWnd, message, wParam, lParam);
 }
 
-BOOL CWnd::OnCommand(WPARAM wParam, LPARAM) {
-    return OnCmdMsg(LOWORD(wParam), HIWORD(wParam));
-}
-
 void CWnd::OnPaint() {}
-
-BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) {
-    if (message == WM_COMMAND)
-        return OnCommand(wParam, lParam);
-    const AFX_MSGMAP_ENTRY* entry = AfxFindMessageEntry(GetMessageMap(), message, 0, 0);
-    if (!entry)
-        return FALSE;
-    *result = entry->handler(this, wParam, lParam);
-    return TRUE;
-}

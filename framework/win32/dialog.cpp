@@ -5,7 +5,6 @@
 #include "framework/win32/private/dialog_template.h"
 #include "framework/win32/private/edit_box.h"
 #include "framework/win32/private/window_map.h"
-#include "framework/win_app.h"
 
 namespace {
 
@@ -32,13 +31,6 @@ void DDX_Control(CDataExchange* pDX, int id, CWnd& control) {
         framework::BindWindowObject(item, &control);
 }
 
-BEGIN_MESSAGE_MAP(CDialog, CWnd)
-ON_COMMAND(IDOK, &CDialog::OnOK)
-ON_COMMAND(IDCANCEL, &CDialog::OnCancel)
-END_MESSAGE_MAP()
-
-CDialog::CDialog(UINT templateId, CWnd* parent) : m_templateId(templateId), m_parent(parent) {}
-
 INT_PTR CDialog::DoModal() {
     const framework::DialogTemplate* dialogTemplate = framework::FindDialogTemplate(m_templateId);
     if (!dialogTemplate || m_hWnd)
@@ -59,34 +51,4 @@ void CDialog::EndDialog(int result) {
     m_endCode = result;
     if (m_hWnd)
         ::EndDialog(m_hWnd, result);
-}
-
-BOOL CDialog::UpdateData(BOOL saveAndValidate) {
-    CDataExchange exchange(this, saveAndValidate);
-    DoDataExchange(&exchange);
-    return TRUE;
-}
-
-BOOL CDialog::OnInitDialog() {
-    UpdateData(FALSE);
-    return TRUE;
-}
-
-void CDialog::DoDataExchange(CDataExchange*) {}
-
-void CDialog::OnOK() {
-    if (UpdateData(TRUE))
-        EndDialog(IDOK);
-}
-
-void CDialog::OnCancel() {
-    EndDialog(IDCANCEL);
-}
-
-// Commands the dialog does not handle go on to the application object.
-BOOL CDialog::OnCmdMsg(UINT id, int code) {
-    if (CWnd::OnCmdMsg(id, code))
-        return TRUE;
-    CWinApp* application = AfxGetApp();
-    return application ? application->OnCmdMsg(id, code) : FALSE;
 }

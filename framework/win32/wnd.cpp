@@ -6,9 +6,6 @@
 #include "framework/paint_dc.h"
 #include "framework/win32/private/window_map.h"
 
-BEGIN_MESSAGE_MAP(CWnd, CCmdTarget)
-END_MESSAGE_MAP()
-
 CWnd::~CWnd() {
     framework::DetachWindowObject(this);
 }
@@ -42,41 +39,16 @@ void CWnd::GetClientRect(LPRECT rect) const {
         *rect = RECT{0, 0, 0, 0};
 }
 
-void CWnd::SetRedraw(BOOL redraw) {
-    SendMessage(WM_SETREDRAW, static_cast<WPARAM>(redraw), 0);
-}
-
 void CWnd::Invalidate(BOOL erase) {
     if (m_hWnd)
         ::InvalidateRect(m_hWnd, nullptr, erase);
-}
-
-LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
-    LRESULT result = 0;
-    if (OnWndMsg(message, wParam, lParam, &result))
-        return result;
-    return DefWindowProc(message, wParam, lParam);
 }
 
 LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     return m_hWnd ? framework::CallPreviousProc(m_hWnd, message, wParam, lParam) : 0;
 }
 
-BOOL CWnd::OnCommand(WPARAM wParam, LPARAM) {
-    return OnCmdMsg(LOWORD(wParam), HIWORD(wParam));
-}
-
 // Nothing to draw, but the paint must be done: a window left invalid gets WM_PAINT again.
 void CWnd::OnPaint() {
     CPaintDC dc(this);
-}
-
-BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) {
-    if (message == WM_COMMAND)
-        return OnCommand(wParam, lParam);
-    const AFX_MSGMAP_ENTRY* entry = AfxFindMessageEntry(GetMessageMap(), message, 0, 0);
-    if (!entry)
-        return FALSE;
-    *result = entry->handler(this, wParam, lParam);
-    return TRUE;
 }
