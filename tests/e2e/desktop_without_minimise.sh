@@ -33,9 +33,5 @@ kill -0 "$APP_PID" 2>/dev/null || fail "the program ended during the round"
 
 # Under Weston the focus is given back with the pointer (Wayland's clipboard tools took it).
 on_weston && click_in_window
-xdotool key --clearmodifiers Escape
-wait_until "the program to end" app_exited
-wait "$APP_PID"
-status=$?
-[ "$status" -eq 0 ] || fail "the program ended with status $status"
+escape_ends_program
 echo "PASS: $DESKTOP: the window opens normal and painted, and a Quick solve answers"

@@ -311,6 +311,15 @@ press_quick_solve() {
 
 app_exited() { ! kill -0 "$APP_PID" 2>/dev/null; }
 
+# Presses Escape in the program's window and checks that the program ends with status 0.
+escape_ends_program() {
+    xdotool key --clearmodifiers Escape
+    wait_until "the program to end" app_exited
+    wait "$APP_PID"
+    local status=$?
+    [ "$status" -eq 0 ] || fail "the program ended with status $status"
+}
+
 # The answer Quick solve should put on the clipboard for LETTERS (the clipboard's text) and
 # DICTIONARY, from a search of our own (reference_answer.awk), not the program's.
 reference_answer() {

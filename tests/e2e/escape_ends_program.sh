@@ -8,9 +8,5 @@ write_dictionary "$E2E_WORK/words.txt"
 start_app "$E2E_WORK/words.txt"
 restore_window
 
-xdotool key --clearmodifiers Escape
-wait_until "the program to end" app_exited
-wait "$APP_PID"
-status=$?
-[ "$status" -eq 0 ] || fail "the program ended with status $status"
+escape_ends_program
 echo "PASS: Escape ends the program with status 0"
