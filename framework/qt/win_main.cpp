@@ -3,6 +3,10 @@
 // object's InitInstance. FALSE ends the process with status 0; TRUE runs the event loop.
 #include <QApplication>
 
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+
 #include "framework/resources.h"
 #include "framework/win_app.h"
 
@@ -19,10 +23,7 @@ void DescribeApplication(const char* appName) {
         QCoreApplication::setApplicationName(QString::fromLocal8Bit(appName));
 }
 
-} // namespace
-
-int main(int argc, char** argv) {
-    QApplication toolkit(argc, argv);
+int RunApplication() {
     CWinApp* application = AfxGetApp();
     if (!application)
         return 1; // a program without an application object has nothing to run
@@ -30,4 +31,27 @@ int main(int argc, char** argv) {
     if (!application->InitInstance())
         return 0;
     return QApplication::exec();
+}
+
+// Qt's Wayland client (6.4) can deadlock while it stops its event threads during teardown:
+// one thread quits holding a prepared read, and the other then waits in its read forever.
+// The window is gone by then but the process stays. On Wayland the teardown has nothing to
+// keep (no files, and a clipboard's text leaves with its client anyway), so the process
+// ends without it; on X the toolkit's teardown stays, as it hands the clipboard over to a
+// clipboard manager.
+bool TeardownMayHang() {
+    return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    auto toolkit = std::make_unique<QApplication>(argc, argv);
+    const int status = RunApplication();
+    if (TeardownMayHang()) {
+        std::fflush(nullptr);
+        std::_Exit(status);
+    }
+    toolkit.reset();
+    return status;
 }

@@ -65,7 +65,8 @@ wait_until() {
 #   xwayland  the same Weston with XWayland, for X clients under Weston's window manager
 # Xvfb picks a free display number itself; servers of these tests start one at a time (a
 # lock), and a desktop that still does not come up (a collision with some other server) is
-# torn down and started again. Input (xdotool) and screenshots always go to the Xvfb display,
+# torn down and started again. Xvfb never resets: with no window manager every tool's
+# connection may be the last one, and a client that connects during a reset is turned away. Input (xdotool) and screenshots always go to the Xvfb display,
 # DISPLAY; the program's own X display, if any, is APP_DISPLAY.
 start_desktop() {
     E2E_DESKTOP=${1:-openbox}
@@ -146,7 +147,7 @@ start_x_server_locked() {
     flock -w "$E2E_TIMEOUT" 9 || return 1
     local fdfile="$E2E_WORK/display"
     rm -f "$fdfile"
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$fdfile" 2>"$E2E_WORK/xvfb.log" 9>&- &
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$fdfile" 2>"$E2E_WORK/xvfb.log" 9>&- &
     XVFB_PID=$!
     E2E_PIDS+=("$XVFB_PID")
     poll_until "$E2E_TIMEOUT" display_chosen_or_gone "$fdfile" || return 1
@@ -290,7 +291,7 @@ set_clipboard() {
         printf "%s" "$1" | timeout "$E2E_TIMEOUT" wl-copy >/dev/null 2>&1
     else
         printf '%s' "$1" | DISPLAY=$APP_DISPLAY xclip -selection clipboard -i
-    fi
+    fi || fail "could not put the test text on the clipboard"
     wait_until "the clipboard to hold the test text" clipboard_is "$1"
 }
 
