@@ -6,7 +6,6 @@ source "$(dirname "$0")/e2e_lib.sh"
 
 start_desktop
 start_app ""
-check_start_state
 restore_window
 
 set_clipboard "aeinrst"

@@ -9,7 +9,6 @@ dictionary="$E2E_DIR/../../data/dictionary.txt"
 start_desktop
 start_app "$dictionary"
 
-check_start_state
 window_is_iconic "$APP_WINDOW" || minimise_window # restore from the taskbar in any case
 restore_window
 
