@@ -66,8 +66,9 @@ wait_until() {
 # Xvfb picks a free display number itself; servers of these tests start one at a time (a
 # lock), and a desktop that still does not come up (a collision with some other server) is
 # torn down and started again. Xvfb never resets: with no window manager every tool's
-# connection may be the last one, and a client that connects during a reset is turned away. Input (xdotool) and screenshots always go to the Xvfb display,
-# DISPLAY; the program's own X display, if any, is APP_DISPLAY.
+# connection may be the last one, and a client that connects during a reset is turned away.
+# Input (xdotool) and screenshots always go to the Xvfb display, DISPLAY; the program's own X
+# display, if any, is APP_DISPLAY.
 start_desktop() {
     E2E_DESKTOP=${1:-openbox}
     local attempt
@@ -204,8 +205,8 @@ launch_app() {
     else
         wait_until "the window manager to manage the window" window_is_managed "$APP_WINDOW"
     fi
-    # Under openbox the test acts once the window has settled in its start state: under Wine
-    # it may be shown normal for a moment before it is minimised again.
+    # Under openbox the window reaches its start state before the test acts on it (under Wine
+    # it may be shown normal for a moment first).
     if [ "$E2E_DESKTOP" = openbox ]; then
         check_start_state
     fi
@@ -271,10 +272,17 @@ minimise_window() {
     wait_until "the window to be minimised" window_is_iconic "$APP_WINDOW"
 }
 
+# Restores the window as from the taskbar: activates it whenever it is minimised, until it is
+# normal and has the focus. Under Wine the program may minimise itself once more just after
+# its start, as Wine shows the dialog normal for a moment (see launch_app).
 restore_window() {
-    xdotool windowactivate --sync "$APP_WINDOW" || fail "could not activate the window"
-    wait_until "the window to be restored" window_is_normal "$APP_WINDOW"
-    wait_until "the window to take the focus" window_has_focus "$APP_WINDOW"
+    wait_until "the window to be restored and take the focus" restored_with_focus
+}
+restored_with_focus() {
+    if window_is_iconic "$APP_WINDOW"; then
+        xdotool windowactivate "$APP_WINDOW" || return 1
+    fi
+    window_is_normal "$APP_WINDOW" && window_has_focus "$APP_WINDOW"
 }
 
 window_has_focus() { [ "$(DISPLAY=$APP_DISPLAY xdotool getwindowfocus)" = "$1" ]; }
