@@ -1,24 +1,40 @@
 #!/usr/bin/env bash
-# Makes data/dictionary.txt, Velmora's default word list, from Debian's wamerican package:
-# only words made of the letters a to z (so no apostrophes, no capitalised proper nouns and
-# no accented words), upper-cased, sorted, without duplicates, one per line with line feeds.
-# Also copies the list's licence notice beside it.
-#   usage: tools/make_dictionary.sh [OUTPUT_DIR]   (default: data/)
+# Makes Velmora's word lists from Debian's SCOWL word-list packages: only words made of the
+# letters a to z (so no apostrophes, no capitalised proper nouns and no accented words),
+# upper-cased, sorted, without duplicates, one per line with line feeds. Also copies the
+# lists' licence notice beside each list.
+#   usage: tools/make_dictionary.sh [LIST] [OUTPUT_DIR]
+#     default  data/dictionary.txt       wamerican (SCOWL size 50), the common words
+#     more     data/more/dictionary.txt  wamerican-large + wbritish-large (size 70)
+#     game     data/game/dictionary.txt  wamerican-huge + wbritish-huge (size 80, the
+#              unusual words people use in word games)
 set -euo pipefail
 root=$(realpath "$(dirname "$0")/..")
-out=${1:-"$root/data"}
-source_list=/usr/share/dict/american-english
-notice=/usr/share/doc/wamerican/copyright
+list=${1:-default}
+case "$list" in
+    default) sources=(american-english); packages=(wamerican); dir=. notice=LICENSE.wamerican ;;
+    more) sources=(american-english-large british-english-large)
+          packages=(wamerican-large wbritish-large); dir=more notice=LICENSE.scowl ;;
+    game) sources=(american-english-huge british-english-huge)
+          packages=(wamerican-huge wbritish-huge); dir=game notice=LICENSE.scowl ;;
+    *) echo "unknown list '$list': default, more or game" >&2; exit 2 ;;
+esac
+out=${2:-"$root/data/$dir"}
 
-if [ ! -r "$source_list" ] || [ ! -r "$notice" ]; then
-    echo "needs Debian's wamerican package: apt-get install wamerican" >&2
-    exit 1
-fi
+paths=()
+for s in "${sources[@]}"; do paths+=("/usr/share/dict/$s"); done
+for p in "${paths[@]}" "/usr/share/doc/${packages[0]}/copyright"; do
+    if [ ! -r "$p" ]; then
+        echo "needs Debian's ${packages[*]}: apt-get install ${packages[*]}" >&2
+        exit 1
+    fi
+done
 
 mkdir -p "$out"
 # Byte-wise matching and sorting, whatever the user's locale.
 export LC_ALL=C
-grep -E '^[a-z]+$' "$source_list" | tr 'a-z' 'A-Z' | sort -u >"$out/dictionary.txt.tmp"
+cat "${paths[@]}" | grep -E '^[a-z]+$' | tr 'a-z' 'A-Z' | sort -u >"$out/dictionary.txt.tmp"
 mv "$out/dictionary.txt.tmp" "$out/dictionary.txt"
-cp "$notice" "$out/LICENSE.wamerican"
+# Every SCOWL package of these sizes carries the same notice, which covers all their sources.
+cp "/usr/share/doc/${packages[0]}/copyright" "$out/$notice"
 echo "$(wc -l <"$out/dictionary.txt") words in $out/dictionary.txt"
