@@ -1,6 +1,7 @@
 # The commands a user needs. Each installs the Debian packages it lacks first.
 #   make run     build the program alone (no test or benchmark) and start it in a folder
-#                holding the default dictionary
+#                holding the default dictionary (WORDS=more or WORDS=game: another word list);
+#                it installs only what building and running the program needs
 #   make test    build and run every test (unit, widget, end-to-end), then the same
 #                tests built with AddressSanitizer and UndefinedBehaviorSanitizer, the core
 #                tests under valgrind, the fuzzer for a minute, and the Windows programs'
@@ -15,16 +16,23 @@ BUILD      ?= build
 ASAN_BUILD ?= build-asan
 JOBS       ?= $(shell nproc)
 CMAKE_ARGS ?=
+WORDS      ?= default
+# The folders the program alone is built from, and those a full build adds.
+RUN_PARTS  := framework;core;res;ui;app
+ALL_PARTS  := $(RUN_PARTS);tests;bench
 
-.PHONY: all deps configure build build-asan run test test-quick test-asan test-valgrind bench clean
+.PHONY: all deps deps-run configure build build-asan run test test-quick test-asan test-valgrind bench clean
 
 all: build
 
 deps:
 	@bash tools/install-deps.sh
 
+deps-run:
+	@bash tools/install-deps.sh run
+
 configure: deps
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_ARGS)
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELMORA_PARTS="$(ALL_PARTS)" $(CMAKE_ARGS)
 
 build: configure
 	cmake --build $(BUILD) -j $(JOBS)
@@ -34,9 +42,10 @@ build-asan: deps
 	    -DVELMORA_BUILD_BENCH=OFF $(CMAKE_ARGS)
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
 
-run: configure
+run: deps-run
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELMORA_PARTS="$(RUN_PARTS)" $(CMAKE_ARGS)
 	cmake --build $(BUILD) -j $(JOBS) --target velmora
-	bash tools/run.sh $(BUILD)
+	bash tools/run.sh $(BUILD) $(WORDS)
 
 test-quick: build
 	ctest --test-dir $(BUILD) --output-on-failure -j 2

@@ -1,20 +1,30 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building, running and testing Velmora need.
+# Installs the Debian packages Velmora needs, one set for each purpose:
+#   tools/install-deps.sh run   what building and running the program needs (make run)
+#   tools/install-deps.sh       everything: also the tests, the benchmarks, the package
+#                               checks and the Windows programs (make test and the rest)
 # Does nothing when they are all present; uses sudo when not run as root.
 set -euo pipefail
 
-packages=(
-    # build
-    build-essential cmake pkg-config qt6-base-dev libgl-dev libxcb1-dev
-    googletest libgtest-dev libbenchmark-dev
-    # fuzzing (libFuzzer comes with clang's runtime)
-    clang libclang-rt-dev
+# Building and running the program.
+run_packages=(
+    # the compiler, CMake, and Qt's development package with what the program links
+    g++ make cmake pkg-config qt6-base-dev libgl-dev libxcb1-dev
     # the dialog's monospace face ("Courier New" is mapped to Liberation Mono)
     fonts-liberation2 fontconfig
+    # a native window in a Wayland session (without it Qt needs XWayland)
+    qt6-wayland
+)
+
+# Everything else: tests, benchmarks, packaging and the Windows programs.
+test_packages=(
+    build-essential googletest libgtest-dev libbenchmark-dev
+    # fuzzing (libFuzzer comes with clang's runtime)
+    clang libclang-rt-dev
     # end-to-end tests: a display, a window manager, keyboard and clipboard tools
     xvfb openbox xdotool xclip x11-utils imagemagick
-    # the Wayland end-to-end test: a nested compositor, its clipboard tools, Qt's platform
-    weston xwayland wl-clipboard qt6-wayland
+    # the Wayland end-to-end test: a nested compositor, its clipboard tools
+    weston xwayland wl-clipboard
     # the default word list, the core tests under valgrind, packaging checks
     wamerican valgrind desktop-file-utils dpkg-dev file lintian appstream
     # the Windows programs (mingw-w64 with posix threads) and their tests under Wine
@@ -23,8 +33,24 @@ packages=(
     # the Windows downloads: the installer's compiler, and unzip for their tests
     nsis unzip
 )
-# The 32-bit program needs the 32-bit Wine, a package of the i386 architecture.
-[ "$(dpkg --print-architecture)" = amd64 ] && packages+=(wine32:i386)
+
+apt_options=(-y)
+case "${1:-all}" in
+run)
+    packages=("${run_packages[@]}")
+    # Only what the program needs: a first `make run` stays small.
+    apt_options+=(--no-install-recommends)
+    ;;
+all)
+    packages=("${run_packages[@]}" "${test_packages[@]}")
+    # The 32-bit program's tests need the 32-bit Wine, a package of the i386 architecture.
+    [ "$(dpkg --print-architecture)" = amd64 ] && packages+=(wine32:i386)
+    ;;
+*)
+    echo "usage: $0 [run|all]" >&2
+    exit 2
+    ;;
+esac
 
 missing=()
 for p in "${packages[@]}"; do
@@ -41,4 +67,4 @@ if [[ " ${missing[*]} " == *:i386\ * ]] && ! dpkg --print-foreign-architectures 
     "${sudo[@]}" dpkg --add-architecture i386
 fi
 "${sudo[@]}" apt-get update
-DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y "${missing[@]}"
+DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install "${apt_options[@]}" "${missing[@]}"

@@ -1,6 +1,9 @@
 // The process entry point of a framework program (target velmora_winmain): starts the
 // toolkit, describes the application from its version block, and runs the one application
 // object's InitInstance. FALSE ends the process with status 0; TRUE runs the event loop.
+// The program takes no command line: the toolkit sees the program's name alone, so options
+// such as -platform, -style or -reverse change nothing. Its environment variables
+// (QT_QPA_PLATFORM and the like) still apply, as desktops set them.
 #include <QApplication>
 
 #include <cstdio>
@@ -46,7 +49,11 @@ bool TeardownMayHang() {
 } // namespace
 
 int main(int argc, char** argv) {
-    auto toolkit = std::make_unique<QApplication>(argc, argv);
+    // QApplication keeps a reference to its argument count, so both live as long as it does.
+    static char programName[] = "velmora";
+    static char* toolkitArgv[] = {argc > 0 && argv[0] ? argv[0] : programName, nullptr};
+    static int toolkitArgc = 1;
+    auto toolkit = std::make_unique<QApplication>(toolkitArgc, toolkitArgv);
     const int status = RunApplication();
     if (TeardownMayHang()) {
         std::fflush(nullptr);

@@ -1,6 +1,6 @@
 // The process entry point of a framework program (target velmora_winmain): runs the one
 // application object's InitInstance. FALSE ends the process with status 0; TRUE runs the
-// message loop until WM_QUIT.
+// message loop until WM_QUIT. The program takes no command line: it is never read.
 #include "framework/win_app.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {

@@ -186,12 +186,14 @@ start_app() {
 # waits for its window: managed and in its start state, under openbox; managed, under
 # Weston's XWayland; mapped, on a bare X server;
 # painted with its controls, on Wayland (where the test sees no window of its own). APP_PID is
-# the launcher's process, which ends with the program's status.
+# the launcher's process, which ends with the program's status. E2E_APP_ARGS, when set, are
+# arguments given to the program (which it ignores).
 launch_app() {
-    local launcher=() platform=(QT_QPA_PLATFORM=xcb DISPLAY="$APP_DISPLAY")
+    local launcher=() platform=(QT_QPA_PLATFORM=xcb DISPLAY="$APP_DISPLAY") arguments=()
     [ -n "${VELMORA_LAUNCH:-}" ] && launcher=("$VELMORA_LAUNCH")
     [ "$E2E_DESKTOP" = weston ] && platform=(QT_QPA_PLATFORM=wayland)
-    (cd "$1" && exec env "${platform[@]}" "${launcher[@]}" "$2") >"$E2E_WORK/app.log" 2>&1 &
+    read -ra arguments <<<"${E2E_APP_ARGS:-}"
+    (cd "$1" && exec env "${platform[@]}" "${launcher[@]}" "$2" "${arguments[@]}") >"$E2E_WORK/app.log" 2>&1 &
     APP_PID=$!
     E2E_PIDS+=("$APP_PID")
     if [ "$E2E_DESKTOP" = weston ]; then
