@@ -1,21 +1,15 @@
 """Reads and drives the Velmora window through the accessibility tree (AT-SPI), as a screen
-reader such as Orca does, with pyatspi. Run with Debian's python3, which python3-pyatspi
-installs into.
-
-Usage: accessibility_tree.py COMMAND [ARGUMENT]
-  controls          checks that the controls taking the focus are those of the window, each
-                    with its role and name, the selection box editable, the clipboard box
-                    read-only
+reader such as Orca does, with pyatspi (run it with Debian's python3). Commands:
+  controls          the controls taking the focus, by role and name; the selection box
+                    editable, the clipboard box read-only
   set-letters TEXT  sets the selection box's text through its editable-text interface
   press NAME        presses the push button NAME through its action interface
-  rows              prints the solutions list's rows, one a line; none may be selected or
-                    focused (the list has no current row while it never had the focus)
+  rows              prints the list's rows; none may be selected or focused
   text NAME         prints the text of the text box NAME
-  rows-outside      asks the list about rows outside it (-1, as for no current row, and the
-                    row after the last) with the table requests that Qt 6.4's own list view
-                    answered by dereferencing a null cell; the caller checks that the program
-                    still runs (a refusal is the right answer)
-Ends with status 1 and a message when the window is not in the tree or a check fails.
+  rows-outside      asks the list about row -1 (none current) and the row after the last
+                    with the table requests Qt 6.4's own list view crashed on; the caller
+                    checks that the program still runs
+A failed check or a missing window ends it with status 1 and a message.
 """
 import sys
 

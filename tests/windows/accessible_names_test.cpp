@@ -18,6 +18,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -27,19 +28,9 @@ namespace {
 
 std::string g_program; // the program under test, a Windows path
 
-std::string Narrow(const wchar_t* text) {
-    if (!text || !*text)
-        return {};
-    const int size = ::WideCharToMultiByte(CP_UTF8, 0, text, -1, nullptr, 0, nullptr, nullptr);
-    std::string narrow(static_cast<std::size_t>(size), '\0');
-    ::WideCharToMultiByte(CP_UTF8, 0, text, -1, narrow.data(), size, nullptr, nullptr);
-    narrow.resize(static_cast<std::size_t>(size - 1));
-    return narrow;
-}
-
-// What oleacc reports of a control: its name and role.
+// What oleacc reports of a control: its name (empty for none) and role.
 struct Reported {
-    std::string name;
+    std::wstring name;
     long role = 0;
 };
 
@@ -50,17 +41,15 @@ Reported ReportedFor(HWND control) {
                                             IID_IAccessible,
                                             reinterpret_cast<void**>(&accessible))))
         return reported;
-    VARIANT self;
+    VARIANT self, role;
     ::VariantInit(&self);
+    ::VariantInit(&role);
     self.vt = VT_I4;
     self.lVal = CHILDID_SELF;
     BSTR name = nullptr;
-    if (accessible->get_accName(self, &name) == S_OK) {
-        reported.name = Narrow(name);
-        ::SysFreeString(name);
-    }
-    VARIANT role;
-    ::VariantInit(&role);
+    if (accessible->get_accName(self, &name) == S_OK && name)
+        reported.name = name;
+    ::SysFreeString(name);
     if (accessible->get_accRole(self, &role) == S_OK && role.vt == VT_I4)
         reported.role = role.lVal;
     accessible->Release();
@@ -71,12 +60,6 @@ std::string ClassOf(HWND window) {
     char name[64] = {};
     ::GetClassNameA(window, name, sizeof name);
     return name;
-}
-
-std::string TextOf(HWND window) {
-    char text[256] = {};
-    ::GetWindowTextA(window, text, sizeof text);
-    return text;
 }
 
 bool IsShown(HWND window) {
@@ -128,12 +111,12 @@ protected:
 TEST_F(AccessibleNames, EditBoxesAndButtonsAreNamedWithTheirRoles) {
     const struct {
         int id;
-        const char* name;
+        const wchar_t* name;
         long role;
-    } expected[] = {{IDC_SELECTION, "Selection", ROLE_SYSTEM_TEXT},
-                    {IDC_SOLVE, "Solve", ROLE_SYSTEM_PUSHBUTTON},
-                    {IDC_CLIPBOARD, "Answer for the clipboard", ROLE_SYSTEM_TEXT},
-                    {IDC_QUICK_SOLVE, "Quick solve", ROLE_SYSTEM_PUSHBUTTON}};
+    } expected[] = {{IDC_SELECTION, L"Selection", ROLE_SYSTEM_TEXT},
+                    {IDC_SOLVE, L"Solve", ROLE_SYSTEM_PUSHBUTTON},
+                    {IDC_CLIPBOARD, L"Answer for the clipboard", ROLE_SYSTEM_TEXT},
+                    {IDC_QUICK_SOLVE, L"Quick solve", ROLE_SYSTEM_PUSHBUTTON}};
     for (const auto& control : expected) {
         const Reported reported = ReportedFor(Control(control.id));
         EXPECT_EQ(reported.name, control.name) << "control " << control.id;
@@ -148,10 +131,12 @@ TEST_F(AccessibleNames, TheListBoxHasItsLabelJustBeforeIt) {
     const Reported reported = ReportedFor(list);
     EXPECT_TRUE(reported.role == ROLE_SYSTEM_LIST || reported.role == ROLE_SYSTEM_CLIENT)
         << reported.role;
-    EXPECT_TRUE(reported.name.empty() || reported.name == "Solutions") << reported.name;
+    EXPECT_TRUE(reported.name.empty() || reported.name == L"Solutions");
     const HWND label = ::GetWindow(list, GW_HWNDPREV);
+    char text[16] = {};
+    ::GetWindowTextA(label, text, sizeof text);
     EXPECT_EQ(ClassOf(label), "Static");
-    EXPECT_EQ(TextOf(label), "Solutions");
+    EXPECT_STREQ(text, "Solutions");
     EXPECT_FALSE(IsShown(label));
 }
 
@@ -175,8 +160,8 @@ TEST_F(AccessibleNames, LabelsLeaveTheWindowTabOrderAndDefaultButtonAsTheyWere) 
         control = ::GetNextDlgTabItem(s_dialog, control, FALSE);
         tabOrder.push_back(::GetDlgCtrlID(control));
     }
-    EXPECT_EQ(tabOrder, std::vector<int>({IDC_SOLVE, IDC_SOLUTIONS, IDC_CLIPBOARD,
-                                          IDC_QUICK_SOLVE, IDC_SELECTION}));
+    EXPECT_EQ(tabOrder, std::vector<int>({IDC_SOLVE, IDC_SOLUTIONS, IDC_CLIPBOARD, IDC_QUICK_SOLVE,
+                                          IDC_SELECTION}));
     const LRESULT defaultId = ::SendMessageA(s_dialog, DM_GETDEFID, 0, 0);
     EXPECT_EQ(HIWORD(defaultId), DC_HASDEFID);
     EXPECT_EQ(LOWORD(defaultId), IDC_SOLVE);
