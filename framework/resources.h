@@ -21,6 +21,11 @@ struct DialogItemTemplate {
     short x, y, cx, cy;
     DWORD style;
     DWORD exStyle;
+    // What a screen reader calls a control that has no text of its own to be named by (an
+    // edit box, a list box); null for none, and then a button is called by its text. Never
+    // drawn: on Qt it is the widget's accessible name, on Win32 the text of a hidden label
+    // just before the control.
+    const char* accessibleName = nullptr;
 };
 
 // An extended dialog template; position and size are in dialog units.

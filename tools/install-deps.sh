@@ -25,6 +25,8 @@ test_packages=(
     xvfb openbox xdotool xclip x11-utils imagemagick
     # the Wayland end-to-end test: a nested compositor, its clipboard tools
     weston xwayland wl-clipboard
+    # the accessibility end-to-end test: a private D-Bus session, the AT-SPI bus, pyatspi
+    dbus at-spi2-core python3-pyatspi
     # the default word list, the core tests under valgrind, packaging checks
     wamerican valgrind desktop-file-utils dpkg-dev file lintian appstream
     # the Windows programs (mingw-w64 with posix threads) and their tests under Wine

@@ -343,6 +343,13 @@ reference_answer() {
     LETTERS=$1 LC_ALL=C awk -f "$E2E_DIR/reference_answer.awk" "$2" | LC_ALL=C sort | paste -sd' '
 }
 
+# Every word of DICTIONARY the letters LETTERS can spell, as the solutions list shows them
+# (longest first, then alphabetical), from the same reference search.
+reference_solutions() {
+    LETTERS=$1 EVERY_LENGTH=1 LC_ALL=C awk -f "$E2E_DIR/reference_answer.awk" "$2" |
+        LC_ALL=C awk '{ print length($0), $0 }' | LC_ALL=C sort -k1,1nr -k2 | cut -d' ' -f2-
+}
+
 # A small dictionary of the test's own.
 write_dictionary() {
     printf '%s\n' CAT ACTS CAST CATS SCAT TACT STAINER RETAINS SATIRE STAIN TRAIN >"$1"

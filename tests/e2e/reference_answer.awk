@@ -3,12 +3,15 @@
 # letters count as capitals; only A to Z are matched, each used at most as often as LETTERS
 # holds it; any other byte of a word counts towards its length but never limits it. Words of
 # fewer than four bytes never count. Run with LC_ALL=C, so a length is a count of bytes.
+# With EVERY_LENGTH set in the environment, every word of four or more that fits, as the
+# solutions list holds them (unsorted).
 BEGIN {
     letters = toupper(ENVIRON["LETTERS"])
     for (i = 1; i <= length(letters); i++)
         available[substr(letters, i, 1)]++
     best = 4
     found = 0
+    every = ENVIRON["EVERY_LENGTH"] != ""
 }
 {
     sub(/\r$/, "")
@@ -20,7 +23,7 @@ BEGIN {
         if (c >= "A" && c <= "Z" && ++used[c] > available[c])
             next
     }
-    if (length($0) > best) {
+    if (!every && length($0) > best) {
         best = length($0)
         found = 0
     }

@@ -1,5 +1,6 @@
 // The list box contract: LB_RESETCONTENT and LB_ADDSTRING (and the reads CListBox offers),
 // on the real list widget of template 102.
+#include <QAccessible>
 #include <QListWidget>
 #include <QtTest>
 #include <string>
@@ -108,6 +109,30 @@ private slots:
             QCOMPARE(dialog.m_solutions.GetText(0, text), LB_ERR);
             QCOMPARE(dialog.m_solutions.GetText(-1, text), LB_ERR);
             QVERIFY(text.IsEmpty());
+        });
+    }
+
+    // What a screen reader sees: a named list of rows without a table interface, whose rows
+    // outside the list are null and whose rows are invalid once the list has emptied.
+    void assistiveTechnologySeesANamedListOfRows() {
+        WithSolverTemplate([](SolverTemplateDialog& dialog) {
+            auto* widget = fwtest::Control<QListWidget>(dialog, IDC_SOLUTIONS);
+            QAccessibleInterface* list = QAccessible::queryAccessibleInterface(widget);
+            QVERIFY(list && !list->tableInterface());
+            QCOMPARE(list->role(), QAccessible::List);
+            QCOMPARE(list->text(QAccessible::Name), QString("Solutions"));
+            dialog.m_solutions.AddString("STAIN");
+            dialog.m_solutions.AddString("ACTS");
+            QCOMPARE(list->childCount(), 2);
+            QAccessibleInterface* row = list->child(1);
+            QVERIFY(row && row->role() == QAccessible::ListItem);
+            QCOMPARE(row->text(QAccessible::Name), QString("ACTS"));
+            QCOMPARE(list->child(1), row);
+            QCOMPARE(list->indexOfChild(row), 1);
+            QVERIFY(!list->child(-1) && !list->child(2) && !list->focusChild());
+            dialog.m_solutions.ResetContent();
+            QVERIFY(!row->isValid() && row->state().invalid);
+            QCOMPARE(list->indexOfChild(row), -1);
         });
     }
 

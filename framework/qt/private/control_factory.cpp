@@ -11,6 +11,7 @@
 
 #include "framework/qt/private/control_lookup.h"
 #include "framework/qt/private/convert.h"
+#include "framework/qt/private/list_box_accessible.h"
 #include "framework/qt/private/message_bridge.h"
 #include "framework/resources.h"
 #include "framework/win_styles.h"
@@ -53,6 +54,7 @@ QWidget* CreateEdit(const DialogItemTemplate& item, QWidget* dialog) {
 }
 
 QWidget* CreateListBox(const DialogItemTemplate& item, QWidget* dialog) {
+    InstallListBoxAccessible();
     auto* list = new QListWidget(dialog);
     list->setUniformItemSizes(true);
     list->setSortingEnabled((item.style & LBS_SORT) != 0);
@@ -110,6 +112,8 @@ QWidget* CreateControl(const DialogItemTemplate& item, QWidget* dialog) {
     RegisterWindow(control);
     control->setFocusPolicy(FocusPolicyOf(control, item.style));
     control->setEnabled((item.style & WS_DISABLED) == 0);
+    if (item.accessibleName && *item.accessibleName)
+        control->setAccessibleName(ToQString(item.accessibleName));
     if (!(item.style & WS_VISIBLE))
         control->hide();
     return control;

@@ -6,8 +6,9 @@
 //   listbox                        QListWidget, unsorted, uniform rows (WS_VSCROLL as needed)
 //   static                         QLabel, top-aligned, word-wrapped (SS_CENTER, SS_RIGHT)
 //
-// The widget gets its identifier, handle, focus policy (WS_TABSTOP) and visibility; its
-// geometry is the dialog builder's job. An unknown class gives a plain, empty widget.
+// The widget gets its identifier, handle, focus policy (WS_TABSTOP), visibility and the
+// template's accessible name; its geometry is the dialog builder's job. An unknown class
+// gives a plain, empty widget.
 #pragma once
 
 class QWidget;

@@ -58,13 +58,41 @@ private:
     std::vector<WORD> m_words;
 };
 
+bool HasAccessibleName(const DialogItemTemplate& item) {
+    return item.accessibleName && *item.accessibleName;
+}
+
+// Windows' accessibility layer (oleacc, and UI Automation's proxies) names an edit box or a
+// list box after the static just before it in the window order, a hidden one too, and never
+// after a group box: a control with an accessible name gets such a label right before it.
+// Hidden and of no size, without id or tab stop, it changes neither what the window shows nor
+// where a click or Tab goes; SS_NOPREFIX keeps its text literal and free of mnemonics.
+DialogItemTemplate HiddenLabelFor(const DialogItemTemplate& item) {
+    return {.className = "static",
+            .text = item.accessibleName,
+            .id = -1,
+            .x = item.x,
+            .y = item.y,
+            .cx = 0,
+            .cy = 0,
+            .style = WS_CHILD | SS_LEFT | SS_NOPREFIX,
+            .exStyle = 0};
+}
+
+std::size_t ItemCount(const DialogTemplate& dialog) {
+    std::size_t count = dialog.items.size();
+    for (const DialogItemTemplate& item : dialog.items)
+        count += HasAccessibleName(item) ? 1 : 0;
+    return count;
+}
+
 void WriteHeader(TemplateWriter& out, const DialogTemplate& dialog, DWORD style) {
     out.Word(1);      // dlgVer
     out.Word(0xFFFF); // signature: an extended template
     out.Dword(0);     // helpID
     out.Dword(dialog.exStyle);
     out.Dword(style);
-    out.Word(static_cast<WORD>(dialog.items.size()));
+    out.Word(static_cast<WORD>(ItemCount(dialog)));
     out.Short(dialog.x);
     out.Short(dialog.y);
     out.Short(dialog.cx);
@@ -103,8 +131,11 @@ std::vector<DWORD> BuildDialogTemplate(const DialogTemplate& dialog) {
         style &= ~static_cast<DWORD>(DS_SETFONT); // no face: the system's dialog font
     TemplateWriter out;
     WriteHeader(out, dialog, style);
-    for (const DialogItemTemplate& item : dialog.items)
+    for (const DialogItemTemplate& item : dialog.items) {
+        if (HasAccessibleName(item))
+            WriteItem(out, HiddenLabelFor(item));
         WriteItem(out, item);
+    }
     return out.Finish();
 }
 
