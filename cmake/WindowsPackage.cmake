@@ -1,9 +1,11 @@
 # The two Windows downloads, made by the `windows-package` target of a Windows build:
-#   velmora-<version>-win32.zip        the program, the default word list, the licences and a
-#                                      README.txt, to unpack anywhere and run in place;
+#   velmora-<version>-win32.zip        the program, the default word list, two more lists in
+#                                      folders of their own, the licences and a README.txt, to
+#                                      unpack anywhere and run in place;
 #   velmora-<version>-win32-setup.exe  an NSIS installer of the same files (makensis, from
-#                                      Debian's nsis package), with a Start-menu shortcut and
-#                                      an uninstaller registered with Add/Remove Programs.
+#                                      Debian's nsis package), with a Start-menu shortcut per
+#                                      list and an uninstaller registered with Add/Remove
+#                                      Programs.
 # Both are written into the build folder, from one staged copy of the files.
 if(NOT TARGET velmora)
     message(STATUS "Windows package: the program is not among VELMORA_PARTS; no package")
@@ -18,13 +20,30 @@ set(zip ${CMAKE_BINARY_DIR}/velmora-${VELMORA_VERSION}-win32.zip)
 set(setup ${CMAKE_BINARY_DIR}/velmora-${VELMORA_VERSION}-win32-setup.exe)
 
 # What both downloads hold, by their names there. The text files get CRLF line ends;
-# dictionary.txt ships as it is (the program reads either kind of line end).
+# each dictionary.txt ships as it is (the program reads either kind of line end).
 set(text_files README.txt LICENSE.txt LICENSE.wamerican.txt)
-set(package_files velmora.exe dictionary.txt ${text_files})
 set(text_sources ${win_dir}/README.txt.in ${CMAKE_CURRENT_SOURCE_DIR}/LICENSE
                  ${CMAKE_CURRENT_SOURCE_DIR}/data/LICENSE.wamerican)
+set(dictionaries dictionary.txt)
+set(dictionary_sources ${CMAKE_CURRENT_SOURCE_DIR}/data/dictionary.txt)
+# The further word lists, each a dictionary.txt and its licence notice in a folder of its
+# own beside the program; the folder's name is the list's name in the Start menu too.
+set(word_lists "More words" "Word-game words")
+set(word_list_data more game)
+foreach(name data IN ZIP_LISTS word_lists word_list_data)
+    list(APPEND dictionaries "${name}/dictionary.txt")
+    list(APPEND dictionary_sources ${CMAKE_CURRENT_SOURCE_DIR}/data/${data}/dictionary.txt)
+    list(APPEND text_files "${name}/LICENSE.scowl.txt")
+    list(APPEND text_sources ${CMAKE_CURRENT_SOURCE_DIR}/data/${data}/LICENSE.scowl)
+endforeach()
+set(package_files velmora.exe ${dictionaries} ${text_files})
 
 set(stage_commands)
+foreach(name source IN ZIP_LISTS dictionaries dictionary_sources)
+    get_filename_component(folder "${stage}/${name}" DIRECTORY)
+    list(APPEND stage_commands COMMAND ${CMAKE_COMMAND} -E make_directory ${folder}
+         COMMAND ${CMAKE_COMMAND} -E copy ${source} ${stage}/${name})
+endforeach()
 foreach(name source IN ZIP_LISTS text_files text_sources)
     set(configure OFF)
     if(name STREQUAL "README.txt")
@@ -44,9 +63,8 @@ add_custom_command(
     COMMAND ${CMAKE_COMMAND} -E make_directory ${stage}
     COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:velmora> ${stage}/velmora.exe
     ${strip_command}
-    COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_CURRENT_SOURCE_DIR}/data/dictionary.txt ${stage}/
     ${stage_commands}
-    DEPENDS velmora ${CMAKE_CURRENT_SOURCE_DIR}/data/dictionary.txt ${text_sources}
+    DEPENDS velmora ${dictionary_sources} ${text_sources}
             ${win_dir}/to_crlf.cmake
     COMMENT "Staging the files of the Windows downloads"
     VERBATIM)
@@ -60,12 +78,21 @@ add_custom_command(
     COMMENT "Packing ${zip}"
     VERBATIM)
 
-# The installer script names each file once to install it and once to remove it.
+# The installer script names each file of the program's folder once to install it and once
+# to remove it, and each further word list once to install it and once to remove it.
 set(VELMORA_NSIS_FILES)
 set(VELMORA_NSIS_DELETES)
 foreach(name ${package_files})
-    string(APPEND VELMORA_NSIS_FILES "    File \"\${STAGE}/${name}\"\n")
-    string(APPEND VELMORA_NSIS_DELETES "    Delete \"$INSTDIR\\${name}\"\n")
+    if(NOT name MATCHES "/")
+        string(APPEND VELMORA_NSIS_FILES "    File \"\${STAGE}/${name}\"\n")
+        string(APPEND VELMORA_NSIS_DELETES "    Delete \"$INSTDIR\\${name}\"\n")
+    endif()
+endforeach()
+set(VELMORA_NSIS_LISTS)
+set(VELMORA_NSIS_LIST_DELETES)
+foreach(name ${word_lists})
+    string(APPEND VELMORA_NSIS_LISTS "    !insertmacro InstallWordList \"${name}\"\n")
+    string(APPEND VELMORA_NSIS_LIST_DELETES "    !insertmacro RemoveWordList \"${name}\"\n")
 endforeach()
 set(VELMORA_STAGE_DIR ${stage})
 set(VELMORA_SETUP ${setup})

@@ -1,5 +1,5 @@
 // The converter: the window system's MulDiv rounding, dialog units to pixels, and byte
-// strings to toolkit text and back.
+// strings (UTF-8, or Windows-1252 where not UTF-8) to toolkit text and back.
 #include <QtTest>
 #include <climits>
 
@@ -57,6 +57,32 @@ private slots:
         QCOMPARE(back.GetLength(), int(bytes.size()));
         QCOMPARE(QByteArray(back), bytes);
         QVERIFY(framework::ToQString(nullptr).isEmpty());
+    }
+
+    // Bytes outside well-formed UTF-8, as a Windows editor saves them, read as Windows-1252,
+    // one character each; the text then goes back as UTF-8 and reads the same again.
+    void otherBytesReadAsWindows1252_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("accented") << QByteArray("CAF\xC9") << QStringLiteral("CAF\u00C9");
+        QTest::newRow("beside UTF-8") << QByteArray("\xC3\xA4\xE4Z")
+                                      << QStringLiteral("\u00E4\u00E4Z");
+        QTest::newRow("0x80 to 0x9F") << QByteArray("\x80\x81\x9F")
+                                      << QStringLiteral("\u20AC\u0081\u0178");
+        QTest::newRow("overlong") << QByteArray("\xC0\xAF") << QStringLiteral("\u00C0\u00AF");
+        QTest::newRow("surrogate") << QByteArray("\xED\xA0\x80")
+                                   << QStringLiteral("\u00ED\u00A0\u20AC");
+        QTest::newRow("cut short") << QByteArray("A\xE6\x9C") << QStringLiteral("A\u00E6\u0153");
+        QTest::newRow("past U+10FFFF") << QByteArray("\xF4\x90\x80")
+                                       << QStringLiteral("\u00F4\u0090\u20AC");
+    }
+    void otherBytesReadAsWindows1252() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, text);
+        QCOMPARE(framework::ToQString(bytes.constData()), text);
+        const CString back = framework::ToCString(text);
+        QCOMPARE(QByteArray(back), text.toUtf8());
+        QCOMPARE(framework::ToQString(back), text);
     }
 };
 

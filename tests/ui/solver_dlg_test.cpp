@@ -16,8 +16,9 @@ using uitest::WithSolverWindow;
 
 namespace {
 
+// Written in Latin-1, so CAFÉ is saved as a Windows editor saves it: CAF and byte 0xC9.
 const QStringList kWords = {"CAT",    "ACTS",  "CAST",  "SCAT",  "CATS", "TACT",
-                            "STAINER", "RETAINS", "SATIRE", "STAIN", "QUIZ"};
+                            "STAINER", "RETAINS", "SATIRE", "STAIN", "QUIZ", "CAFÉ"};
 
 void Restore(SolverWindow& w) {
     w.window->showNormal();
@@ -93,6 +94,7 @@ void SolverDlgTest::quickSolve_data() {
         << "a\tE,i;\r\nN-r.S!t" << "A\tE,I; N-R.S!T" << aeinrst << "RETAINS STAINER";
     QTest::newRow("one longest word, no space")
         << "AEIRST" << "AEIRST" << QStringList({"SATIRE"}) << "SATIRE";
+    QTest::newRow("a word saved on Windows") << "fac" << "FAC" << QStringList({"CAFÉ"}) << "CAFÉ";
     QTest::newRow("no capital letters at all") << "123 ?!" << "123 ?!" << QStringList() << "";
     QTest::newRow("empty clipboard") << "" << "" << QStringList() << "";
 }

@@ -1,8 +1,8 @@
 # shellcheck shell=bash
 # Shared steps of the Windows download tests, on the end-to-end helpers (scratch folder,
 # private X display with openbox, launcher, clipboard, reference search, bounded waits):
-# a 32-bit Wine prefix of the test's own whose wineserver ends with the test, and one Quick
-# solve checked against the reference search of the shipped word list.
+# a 32-bit Wine prefix of the test's own whose wineserver ends with the test, the files both
+# downloads ship, and one Quick solve checked against the reference search of a shipped list.
 
 source "$(dirname "${BASH_SOURCE[0]}")/../e2e/e2e_lib.sh"
 
@@ -57,3 +57,26 @@ list_folder() { (cd "$1" && find . -mindepth 1 | sed 's|^\./||' | LC_ALL=C sort 
 
 # crlf_only FILE: every line of FILE ends in CR LF.
 crlf_only() { ! LC_ALL=C grep -qv $'\r$' "$1" && [ "$(tail -c2 "$1" | od -An -c | tr -d ' ')" = '\r\n' ]; }
+
+# What both downloads hold besides the program (and the installer's uninstaller), as
+# list_folder prints it: the default list and two more in folders of their own.
+SHIPPED_FILES="LICENSE.txt LICENSE.wamerican.txt More words More words/LICENSE.scowl.txt \
+More words/dictionary.txt README.txt Word-game words Word-game words/LICENSE.scowl.txt \
+Word-game words/dictionary.txt dictionary.txt"
+
+# shipped_files_match FOLDER: each word list in FOLDER is data/'s as it is, each licence
+# notice is its source with CRLF line ends. Needs SOURCE_DIR.
+shipped_files_match() {
+    local file
+    for file in "dictionary.txt:data/dictionary.txt" \
+        "More words/dictionary.txt:data/more/dictionary.txt" \
+        "Word-game words/dictionary.txt:data/game/dictionary.txt"; do
+        cmp -s "$SOURCE_DIR/${file#*:}" "$1/${file%%:*}" || fail "${file%%:*} is not ${file#*:}"
+    done
+    for file in "LICENSE.txt:LICENSE" "LICENSE.wamerican.txt:data/LICENSE.wamerican" \
+        "More words/LICENSE.scowl.txt:data/more/LICENSE.scowl" \
+        "Word-game words/LICENSE.scowl.txt:data/game/LICENSE.scowl"; do
+        cmp -s <(sed 's/$/\r/' "$SOURCE_DIR/${file#*:}") "$1/${file%%:*}" ||
+            fail "${file%%:*} is not ${file#*:} with CRLF line ends"
+    done
+}

@@ -1,9 +1,13 @@
 // The one place where the framework converts between its world and the toolkit's: byte
 // strings to and from toolkit text, and dialog units to and from pixels.
 //
-// Text: bytes are in the system's narrow encoding (UTF-8 here) and lengths are counted in
-// bytes. Geometry: dialog units are scaled by the dialog font's base units the way the
-// original window system does. Nothing here touches a widget.
+// Text: a byte string is read as UTF-8, the narrow encoding here, and any byte that is not
+// part of well-formed UTF-8 as the Windows-1252 character it stands for, so a word saved by
+// a Windows editor (CAF\xC9) is shown and copied as the word it is (CAFÉ), not as U+FFFD.
+// Toolkit text goes back as UTF-8: every text comes back whole, a UTF-8 byte string comes
+// back byte for byte, and a Windows-1252 one as the same text in UTF-8. Lengths are
+// counted in bytes. Geometry: dialog units are scaled by the dialog font's base units the
+// way the original window system does. Nothing here touches a widget.
 #pragma once
 
 #include <QRect>

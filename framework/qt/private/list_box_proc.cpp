@@ -31,9 +31,10 @@ LRESULT CopyText(QListWidget* list, WPARAM index, LPARAM lParam) {
     char* buffer = reinterpret_cast<char*>(lParam);
     if (!item || !buffer)
         return LB_ERR;
-    const QByteArray bytes = item->text().toLocal8Bit();
-    std::memcpy(buffer, bytes.constData(), static_cast<std::size_t>(bytes.size()) + 1);
-    return bytes.size();
+    const CString bytes = ToCString(item->text());
+    std::memcpy(buffer, static_cast<const char*>(bytes),
+                static_cast<std::size_t>(bytes.GetLength()) + 1);
+    return bytes.GetLength();
 }
 
 } // namespace
@@ -53,7 +54,7 @@ LRESULT ListBoxProc(QListWidget* list, UINT message, WPARAM wParam, LPARAM lPara
         return list->count();
     case LB_GETTEXTLEN: {
         QListWidgetItem* item = ItemAt(list, wParam);
-        return item ? item->text().toLocal8Bit().size() : LB_ERR;
+        return item ? ToCString(item->text()).GetLength() : LB_ERR;
     }
     case LB_GETTEXT:
         return CopyText(list, wParam, lParam);
