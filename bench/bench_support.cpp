@@ -3,6 +3,8 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <map>
+#include <memory>
 #include <random>
 
 #if defined(__unix__)
@@ -71,6 +73,18 @@ const CDictionary& DefaultDictionary() {
 const CDictionary& GeneratedDictionary() {
     static const CDictionary dictionary(GeneratedDictionaryPath().c_str());
     return dictionary;
+}
+
+std::string ShippedListPath(const char* name) {
+    return std::string(VELMORA_DATA_FOLDER) + "/" + name + "/dictionary.txt";
+}
+
+const CDictionary& ShippedList(const char* name) {
+    static std::map<std::string, std::unique_ptr<CDictionary>> loaded;
+    auto& dictionary = loaded[name];
+    if (!dictionary)
+        dictionary = std::make_unique<CDictionary>(ShippedListPath(name).c_str());
+    return *dictionary;
 }
 
 std::size_t ResidentBytes() {

@@ -14,9 +14,13 @@ const std::string& DefaultDictionaryPath();
 // process from a fixed seed in a temporary folder that is removed at exit.
 const std::string& GeneratedDictionaryPath();
 
+// The larger word lists shipped in data/: "more" and "game", each data/NAME/dictionary.txt.
+std::string ShippedListPath(const char* name);
+
 // Each dictionary loaded once and kept for the search benchmarks.
 const CDictionary& DefaultDictionary();
 const CDictionary& GeneratedDictionary();
+const CDictionary& ShippedList(const char* name);
 
 // The process's resident memory in bytes, or 0 where it cannot be read.
 std::size_t ResidentBytes();

@@ -1,4 +1,4 @@
-// Loading a dictionary file: the default word list and a generated 1,000,000-line one.
+// Loading a dictionary file: the shipped word lists and a generated 1,000,000-line one.
 // Besides time, each reports the resident memory the loaded dictionary adds per entry.
 #include <benchmark/benchmark.h>
 
@@ -32,6 +32,11 @@ void BM_LoadDefaultDictionary(benchmark::State& state) {
     LoadFile(state, DefaultDictionaryPath());
 }
 
+// The larger lists: "more" (SCOWL size 70) and "game" (size 80).
+void BM_LoadList(benchmark::State& state, const char* name) {
+    LoadFile(state, ShippedListPath(name));
+}
+
 void BM_LoadMillionLines(benchmark::State& state) {
     LoadFile(state, GeneratedDictionaryPath());
 }
@@ -39,4 +44,6 @@ void BM_LoadMillionLines(benchmark::State& state) {
 } // namespace
 
 BENCHMARK(BM_LoadDefaultDictionary)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_LoadList, more, "more")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_LoadList, game, "game")->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_LoadMillionLines)->Unit(benchmark::kMillisecond);

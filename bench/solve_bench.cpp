@@ -38,6 +38,11 @@ void BM_SolveDefault12(benchmark::State& state) {
     SolveIn(state, DefaultDictionary(), "ETAOINSHRDLU");
 }
 
+// The larger lists, "more" and "game", with the same selections.
+void BM_SolveList(benchmark::State& state, const char* name, const char* selection) {
+    SolveIn(state, ShippedList(name), selection);
+}
+
 void BM_SolveMillion12(benchmark::State& state) {
     SolveIn(state, GeneratedDictionary(), "ETAOINSHRDLU");
 }
@@ -50,5 +55,9 @@ void BM_SolveDefaultEveryWord(benchmark::State& state) {
 
 BENCHMARK(BM_SolveDefault7)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_SolveDefault12)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_SolveList, more_7, "more", "AEINRST")->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_SolveList, more_12, "more", "ETAOINSHRDLU")->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_SolveList, game_7, "game", "AEINRST")->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_SolveList, game_12, "game", "ETAOINSHRDLU")->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_SolveMillion12)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SolveDefaultEveryWord)->Unit(benchmark::kMillisecond);

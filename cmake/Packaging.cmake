@@ -1,9 +1,11 @@
 # Installing Velmora the way a Linux desktop expects, and packing that install as a .deb.
 #
-# `cmake --install` puts the program under bin/, the default dictionary and its licence notice
-# under share/velmora/, the icon into the hicolor theme and a desktop entry that starts the
-# program in share/velmora/, since it reads dictionary.txt from its current directory; then the
-# copyright file, changelog, manual page and AppStream metadata (below).
+# `cmake --install` puts the program under bin/, the default dictionary and its licence notices
+# under share/velmora/, the larger word lists in folders of their own beside it (more/, game/),
+# the icon into the hicolor theme and a desktop entry that starts the program in share/velmora/,
+# since it reads dictionary.txt from its current directory, with an action per larger list that
+# starts it in that list's folder; then the copyright file, changelog, manual page and AppStream
+# metadata (below).
 # `cpack` (or `make package`) turns the same install into velmora_<version>_<arch>.deb for /usr.
 if(NOT TARGET velmora)
     message(STATUS "Packaging: the program is not among VELMORA_PARTS; no install rules")
@@ -15,7 +17,15 @@ include(GNUInstallDirs)
 set(VELMORA_DATA_DESTINATION ${CMAKE_INSTALL_DATADIR}/velmora)
 
 install(TARGETS velmora RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-install(FILES data/dictionary.txt data/LICENSE.wamerican DESTINATION ${VELMORA_DATA_DESTINATION})
+# The word lists, each a dictionary.txt in a folder of its own with its sources' notices.
+set(VELMORA_WORD_LISTS more game)
+install(FILES data/dictionary.txt data/LICENSE.wamerican data/LICENSE.scowl-readme
+        DESTINATION ${VELMORA_DATA_DESTINATION})
+foreach(list ${VELMORA_WORD_LISTS})
+    install(FILES data/${list}/dictionary.txt data/${list}/LICENSE.scowl
+                  data/${list}/LICENSE.scowl-readme
+            DESTINATION ${VELMORA_DATA_DESTINATION}/${list})
+endforeach()
 foreach(size 16 32 48)
     install(FILES res/icons/velmora-${size}.png
             DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
@@ -26,6 +36,8 @@ endforeach()
 # only known when installing (`cmake --install --prefix`, CPack's /usr), so the entry is
 # written then, straight to its destination (under DESTDIR when one is set), and recorded in
 # the install manifest like the files installed by the rules above.
+# A desktop action has no Path key, so each list's action starts the program through
+# coreutils' `env --chdir=FOLDER PROGRAM`: a plain change of folder, with no shell to quote for.
 set(desktop_template ${CMAKE_CURRENT_SOURCE_DIR}/res/velmora.desktop.in)
 string(CONFIGURE [=[
     # Escapes a desktop entry string value: a backslash is written as two.
@@ -33,15 +45,21 @@ string(CONFIGURE [=[
         string(REPLACE "\\" "\\\\" value "${value}")
         set(${out} "${value}" PARENT_SCOPE)
     endfunction()
-    # Quotes a program path for Exec= when it holds anything but plain path characters.
-    function(velmora_desktop_exec program out)
-        if(NOT program MATCHES "^[A-Za-z0-9/._+-]+$")
-            string(REGEX REPLACE "([\\\"`$])" "\\\\\\1" program "${program}")
-            string(REPLACE "%" "%%" program "${program}")
-            set(program "\"${program}\"")
-        endif()
-        velmora_desktop_string("${program}" program)
-        set(${out} "${program}" PARENT_SCOPE)
+    # Exec= of a command line: each argument quoted when it holds anything but plain path
+    # characters, as desktop entries require.
+    function(velmora_desktop_exec out)
+        set(command "")
+        foreach(argument IN LISTS ARGN)
+            if(NOT argument MATCHES "^[A-Za-z0-9/._+=-]+$")
+                string(REGEX REPLACE "([\\\"`$])" "\\\\\\1" argument "${argument}")
+                string(REPLACE "%" "%%" argument "${argument}")
+                set(argument "\"${argument}\"")
+            endif()
+            string(APPEND command " ${argument}")
+        endforeach()
+        string(STRIP "${command}" command)
+        velmora_desktop_string("${command}" command)
+        set(${out} "${command}" PARENT_SCOPE)
     endfunction()
     set(velmora_program [[@CMAKE_INSTALL_BINDIR@/velmora]])
     set(velmora_data [[@VELMORA_DATA_DESTINATION@]])
@@ -49,8 +67,13 @@ string(CONFIGURE [=[
     foreach(path velmora_program velmora_data velmora_applications)
         cmake_path(ABSOLUTE_PATH ${path} BASE_DIRECTORY "${CMAKE_INSTALL_PREFIX}" NORMALIZE)
     endforeach()
-    velmora_desktop_exec("${velmora_program}" VELMORA_DESKTOP_EXEC)
+    velmora_desktop_exec(VELMORA_DESKTOP_EXEC "${velmora_program}")
     velmora_desktop_string("${velmora_data}" VELMORA_DESKTOP_PATH)
+    foreach(list @VELMORA_WORD_LISTS@)
+        string(TOUPPER ${list} name)
+        velmora_desktop_exec(VELMORA_DESKTOP_EXEC_${name}
+                             env "--chdir=${velmora_data}/${list}" "${velmora_program}")
+    endforeach()
     set(velmora_entry "${velmora_applications}/velmora.desktop")
     message(STATUS "Installing: $ENV{DESTDIR}${velmora_entry}")
     configure_file([[@desktop_template@]] "$ENV{DESTDIR}${velmora_entry}" @ONLY
@@ -139,6 +162,9 @@ letters from the clipboard and puts the longest words back on it in one click.
 .
 The program reads dictionary.txt from its current directory; the desktop entry
 starts it in /usr/share/velmora, which holds a list of about 63,000 common
-English words made from the wamerican word list.")
+English words made from the wamerican word list. Its actions More words and
+Word-game words start it with larger lists made from SCOWL's American and
+British lists: about 119,000 words (size 70) and 255,000 words (size 80, with
+the unusual words of word games).")
 set(CPACK_SOURCE_IGNORE_FILES "/\\\\.git/" "/build[^/]*/" "/__pycache__/" "\\\\.swp$")
 include(CPack)

@@ -21,20 +21,22 @@ set(setup ${CMAKE_BINARY_DIR}/velmora-${VELMORA_VERSION}-win32-setup.exe)
 
 # What both downloads hold, by their names there. The text files get CRLF line ends;
 # each dictionary.txt ships as it is (the program reads either kind of line end).
-set(text_files README.txt LICENSE.txt LICENSE.wamerican.txt)
+set(text_files README.txt LICENSE.txt LICENSE.wamerican.txt LICENSE.scowl-readme.txt)
 set(text_sources ${win_dir}/README.txt.in ${CMAKE_CURRENT_SOURCE_DIR}/LICENSE
-                 ${CMAKE_CURRENT_SOURCE_DIR}/data/LICENSE.wamerican)
+                 ${CMAKE_CURRENT_SOURCE_DIR}/data/LICENSE.wamerican
+                 ${CMAKE_CURRENT_SOURCE_DIR}/data/LICENSE.scowl-readme)
 set(dictionaries dictionary.txt)
 set(dictionary_sources ${CMAKE_CURRENT_SOURCE_DIR}/data/dictionary.txt)
-# The further word lists, each a dictionary.txt and its licence notice in a folder of its
+# The further word lists, each a dictionary.txt and its licence notices in a folder of its
 # own beside the program; the folder's name is the list's name in the Start menu too.
 set(word_lists "More words" "Word-game words")
 set(word_list_data more game)
 foreach(name data IN ZIP_LISTS word_lists word_list_data)
     list(APPEND dictionaries "${name}/dictionary.txt")
     list(APPEND dictionary_sources ${CMAKE_CURRENT_SOURCE_DIR}/data/${data}/dictionary.txt)
-    list(APPEND text_files "${name}/LICENSE.scowl.txt")
-    list(APPEND text_sources ${CMAKE_CURRENT_SOURCE_DIR}/data/${data}/LICENSE.scowl)
+    list(APPEND text_files "${name}/LICENSE.scowl.txt" "${name}/LICENSE.scowl-readme.txt")
+    list(APPEND text_sources ${CMAKE_CURRENT_SOURCE_DIR}/data/${data}/LICENSE.scowl
+                             ${CMAKE_CURRENT_SOURCE_DIR}/data/${data}/LICENSE.scowl-readme)
 endforeach()
 set(package_files velmora.exe ${dictionaries} ${text_files})
 

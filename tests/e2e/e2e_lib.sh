@@ -182,7 +182,8 @@ start_app() {
     launch_app "$APP_DIR" "$VELMORA_BIN"
 }
 
-# Starts PROGRAM (through VELMORA_LAUNCH when set) with FOLDER as its current directory and
+# Starts PROGRAM [ARGUMENTS...] (through VELMORA_LAUNCH when set) with FOLDER as its current
+# directory (a launcher's command line may change it again) and
 # waits for its window: managed and in its start state, under openbox; managed, under
 # Weston's XWayland; mapped, on a bare X server;
 # painted with its controls, on Wayland (where the test sees no window of its own). APP_PID is
@@ -193,7 +194,7 @@ launch_app() {
     [ -n "${VELMORA_LAUNCH:-}" ] && launcher=("$VELMORA_LAUNCH")
     [ "$E2E_DESKTOP" = weston ] && platform=(QT_QPA_PLATFORM=wayland)
     read -ra arguments <<<"${E2E_APP_ARGS:-}"
-    (cd "$1" && exec env "${platform[@]}" "${launcher[@]}" "$2" "${arguments[@]}") >"$E2E_WORK/app.log" 2>&1 &
+    (cd "$1" && exec env "${platform[@]}" "${launcher[@]}" "${@:2}" "${arguments[@]}") >"$E2E_WORK/app.log" 2>&1 &
     APP_PID=$!
     E2E_PIDS+=("$APP_PID")
     if [ "$E2E_DESKTOP" = weston ]; then

@@ -42,29 +42,18 @@ program=$(desktop_value "$entry" Exec)
 folder=$(desktop_value "$entry" Path)
 [ "$program" = /usr/bin/velmora ] || fail "Exec is $program, not /usr/bin/velmora"
 [ "$folder" = /usr/share/velmora ] || fail "Path is $folder, not /usr/share/velmora"
-
-# The longest words LETTERS can spell in DICTIONARY, alphabetical, joined by spaces: a plain
-# reference search for the words the program's Quick solve should put on the clipboard.
-longest_words() {
-    LC_ALL=C awk -v letters="$1" '
-        BEGIN { for (i = 1; i <= length(letters); i++) have[substr(letters, i, 1)]++ }
-        length($0) >= 4 {
-            split("", used)
-            for (i = 1; i <= length($0); i++) {
-                c = substr($0, i, 1)
-                if (c ~ /[A-Z]/ && ++used[c] > have[c]) next
-            }
-            print length($0), $0
-        }' "$2" | LC_ALL=C sort -k1,1nr -k2,2 | awk 'NR == 1 { best = $1 } $1 == best { print $2 }' |
-        paste -sd' '
-}
+for list in more game; do
+    action=$(desktop_value "$entry" Exec "Desktop Action $list")
+    [ "$action" = "env --chdir=/usr/share/velmora/$list /usr/bin/velmora" ] ||
+        fail "the $list action's Exec is $action"
+done
 
 start_desktop
 launch_app "$root$folder" "$root$program"
 restore_window
 
 letters=LISTEN
-expected=$(longest_words "$letters" "$root$folder/dictionary.txt")
+expected=$(reference_answer "$letters" "$root$folder/dictionary.txt")
 [ -n "$expected" ] || fail "the reference search found no word for $letters"
 set_clipboard "$letters"
 press_quick_solve

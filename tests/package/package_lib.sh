@@ -17,13 +17,53 @@ INSTALLED_FILES=(
     share/lintian/overrides/velmora
     share/man/man6/velmora.6.gz
     share/metainfo/org.example.velmora.metainfo.xml
+    share/velmora/LICENSE.scowl-readme
     share/velmora/LICENSE.wamerican
     share/velmora/dictionary.txt
+    share/velmora/game/LICENSE.scowl
+    share/velmora/game/LICENSE.scowl-readme
+    share/velmora/game/dictionary.txt
+    share/velmora/more/LICENSE.scowl
+    share/velmora/more/LICENSE.scowl-readme
+    share/velmora/more/dictionary.txt
 )
+# Each word list's file, relative to share/velmora and to data/ (the same path in both).
+WORD_LIST_FILES=(dictionary.txt LICENSE.wamerican LICENSE.scowl-readme
+                 {more,game}/{dictionary.txt,LICENSE.scowl,LICENSE.scowl-readme})
 
-# desktop_value FILE KEY: the raw value of KEY in the [Desktop Entry] group.
+# desktop_value FILE KEY [GROUP]: the raw value of KEY in GROUP ([Desktop Entry] by default).
 desktop_value() {
-    sed -n '/^\[Desktop Entry\]/,/^\[/ s/^'"$2"'=//p' "$1" | head -n1
+    local group=${3:-Desktop Entry}
+    sed -n '/^\['"$group"'\]/,/^\[/ s/^'"$2"'=//p' "$1" | head -n1
+}
+
+# desktop_exec_arguments EXEC: the command line of an Exec value as a desktop splits it, one
+# argument per line: the string escapes undone (\s, \n, \t, \r, \\), then split at blanks
+# outside double quotes, where a backslash takes the next character literally; %% is a %.
+desktop_exec_arguments() {
+    EXEC=$1 awk 'BEGIN {
+        value = ENVIRON["EXEC"]
+        for (i = 1; i <= length(value); i++) {
+            c = substr(value, i, 1)
+            if (c == "\\") {
+                c = substr(value, ++i, 1)
+                c = c == "s" ? " " : c == "n" ? "\n" : c == "t" ? "\t" : c == "r" ? "\r" : c
+            }
+            text = text c
+        }
+        for (i = 1; i <= length(text); i++) {
+            c = substr(text, i, 1)
+            if (quoted && c == "\\") { argument = argument substr(text, ++i, 1); continue }
+            if (c == "\"") { quoted = !quoted; started = 1; continue }
+            if (!quoted && (c == " " || c == "\t")) {
+                if (started) print argument
+                argument = ""; started = 0; continue
+            }
+            if (c == "%" && substr(text, i + 1, 1) == "%") i++
+            argument = argument c; started = 1
+        }
+        if (started) print argument
+    }'
 }
 
 # check_installed_tree PREFIX: the files under PREFIX are the expected ones, with the
@@ -31,15 +71,20 @@ desktop_value() {
 # appstreamcli, both without a warning; the changelog and the metadata's newest release are
 # VERSION; the copyright file is machine-readable.
 check_installed_tree() {
-    local prefix=$1 size actual expected metainfo report
+    local prefix=$1 size actual expected metainfo report data list
     actual=$(cd "$prefix" && find . \( -type f -o -type l \) | sed 's|^\./||' | LC_ALL=C sort)
     expected=$(printf '%s\n' "${INSTALLED_FILES[@]}" | LC_ALL=C sort)
     [ "$actual" = "$expected" ] ||
         fail "installed files differ from the expected ones:$(diff <(echo "$expected") <(echo "$actual"))"
     [ -x "$prefix/bin/velmora" ] || fail "bin/velmora is not executable"
-    for data in dictionary.txt LICENSE.wamerican; do
+    for data in "${WORD_LIST_FILES[@]}"; do
         cmp -s "$SOURCE_DIR/data/$data" "$prefix/share/velmora/$data" ||
             fail "share/velmora/$data differs from data/$data"
+    done
+    # Only capitals are matched: a list in any other letters would match every selection.
+    for list in dictionary.txt {more,game}/dictionary.txt; do
+        ! LC_ALL=C grep -qvxE '[A-Z]+' "$prefix/share/velmora/$list" ||
+            fail "share/velmora/$list has a line of anything but the capitals A to Z"
     done
     for size in 16 32 48; do
         file -b "$prefix/share/icons/hicolor/${size}x${size}/apps/velmora.png" |
@@ -103,4 +148,36 @@ check_desktop_entry() {
     [ "$(desktop_value "$1" Name)" = Velmora ] || fail "the entry's Name is not Velmora"
     [ "$(desktop_value "$1" Icon)" = velmora ] || fail "the entry's Icon is not velmora"
     [ "$(desktop_value "$1" Type)" = Application ] || fail "the entry's Type is not Application"
+    [ "$(desktop_value "$1" Actions)" = "more;game;" ] || fail "the entry's Actions are not more and game"
+    [ "$(desktop_value "$1" Name "Desktop Action more")" = "More words" ] ||
+        fail "the action 'more' is not named More words"
+    [ "$(desktop_value "$1" Name "Desktop Action game")" = "Word-game words" ] ||
+        fail "the action 'game' is not named Word-game words"
+}
+
+# Letters whose longest words are 7 letters long in the default list (DENTURE TENURED TOURNEY),
+# 8 in more/ (DEUTERON) and 9 in game/ (TOURNEYED): each list answers them differently.
+WORD_LIST_SELECTION=DEENORTUY
+
+# check_launcher ENTRY GROUP FOLDER LENGTH: GROUP's Exec, started in the entry's Path as a
+# desktop starts it (GLib runs an action there too), runs the program in FOLDER, and a Quick
+# solve there answers from FOLDER's list, with words of LENGTH letters. The program then ends
+# on Escape.
+check_launcher() {
+    local entry=$1 group=$2 folder=$3 length=$4 arguments expected first
+    mapfile -t arguments < <(desktop_exec_arguments "$(desktop_value "$entry" Exec "$group")")
+    launch_app "$(desktop_value "$entry" Path)" "${arguments[@]}"
+    [ "$(readlink "/proc/$APP_PID/cwd")" = "$(realpath "$folder")" ] ||
+        fail "[$group] started the program in $(readlink "/proc/$APP_PID/cwd"), not $folder"
+    expected=$(reference_answer "$WORD_LIST_SELECTION" "$folder/dictionary.txt")
+    first=${expected%% *}
+    [ "${#first}" -eq "$length" ] ||
+        fail "the longest words for $WORD_LIST_SELECTION in $folder are not $length letters: $expected"
+    restore_window
+    set_clipboard "$WORD_LIST_SELECTION"
+    press_quick_solve
+    wait_until "[$group]'s answer from $folder ($expected) on the clipboard" clipboard_is "$expected"
+    xdotool windowactivate --sync "$APP_WINDOW" || fail "could not activate the window"
+    escape_ends_program
+    echo "[$group]: $expected from $folder"
 }

@@ -60,9 +60,10 @@ crlf_only() { ! LC_ALL=C grep -qv $'\r$' "$1" && [ "$(tail -c2 "$1" | od -An -c 
 
 # What both downloads hold besides the program (and the installer's uninstaller), as
 # list_folder prints it: the default list and two more in folders of their own.
-SHIPPED_FILES="LICENSE.txt LICENSE.wamerican.txt More words More words/LICENSE.scowl.txt \
-More words/dictionary.txt README.txt Word-game words Word-game words/LICENSE.scowl.txt \
-Word-game words/dictionary.txt dictionary.txt"
+SHIPPED_FILES="LICENSE.scowl-readme.txt LICENSE.txt LICENSE.wamerican.txt More words \
+More words/LICENSE.scowl-readme.txt More words/LICENSE.scowl.txt More words/dictionary.txt \
+README.txt Word-game words Word-game words/LICENSE.scowl-readme.txt \
+Word-game words/LICENSE.scowl.txt Word-game words/dictionary.txt dictionary.txt"
 
 # shipped_files_match FOLDER: each word list in FOLDER is data/'s as it is, each licence
 # notice is its source with CRLF line ends. Needs SOURCE_DIR.
@@ -74,8 +75,11 @@ shipped_files_match() {
         cmp -s "$SOURCE_DIR/${file#*:}" "$1/${file%%:*}" || fail "${file%%:*} is not ${file#*:}"
     done
     for file in "LICENSE.txt:LICENSE" "LICENSE.wamerican.txt:data/LICENSE.wamerican" \
+        "LICENSE.scowl-readme.txt:data/LICENSE.scowl-readme" \
         "More words/LICENSE.scowl.txt:data/more/LICENSE.scowl" \
-        "Word-game words/LICENSE.scowl.txt:data/game/LICENSE.scowl"; do
+        "More words/LICENSE.scowl-readme.txt:data/more/LICENSE.scowl-readme" \
+        "Word-game words/LICENSE.scowl.txt:data/game/LICENSE.scowl" \
+        "Word-game words/LICENSE.scowl-readme.txt:data/game/LICENSE.scowl-readme"; do
         cmp -s <(sed 's/$/\r/' "$SOURCE_DIR/${file#*:}") "$1/${file%%:*}" ||
             fail "${file%%:*} is not ${file#*:} with CRLF line ends"
     done
