@@ -219,9 +219,11 @@ window_is_managed() { [ -n "$(window_state "$1")" ]; }
 # (xev on the root's substructure), so that any map of its window before the first restore is
 # seen, however short. The watch listens once it reports the window an xclip makes.
 watch_maps() {
-    E2E_MAP_LOG="$E2E_WORK/maps.txt"
+    [ -n "${E2E_MAP_WATCH:-}" ] && kill "$E2E_MAP_WATCH" 2>/dev/null # a program started before
+    E2E_MAP_LOG=$(mktemp "$E2E_WORK/maps.XXXXXX")
     xev -root -event substructure >"$E2E_MAP_LOG" 2>&1 &
-    E2E_PIDS+=("$!")
+    E2E_MAP_WATCH=$!
+    E2E_PIDS+=("$E2E_MAP_WATCH")
     wait_until "the watch on the window maps" map_watch_listens
 }
 map_watch_listens() {
