@@ -194,6 +194,7 @@ launch_app() {
     [ -n "${VELMORA_LAUNCH:-}" ] && launcher=("$VELMORA_LAUNCH")
     [ "$E2E_DESKTOP" = weston ] && platform=(QT_QPA_PLATFORM=wayland)
     read -ra arguments <<<"${E2E_APP_ARGS:-}"
+    [ "$E2E_DESKTOP" = openbox ] && watch_maps
     (cd "$1" && exec env "${platform[@]}" "${launcher[@]}" "${@:2}" "${arguments[@]}") >"$E2E_WORK/app.log" 2>&1 &
     APP_PID=$!
     E2E_PIDS+=("$APP_PID")
@@ -216,6 +217,45 @@ launch_app() {
 }
 
 window_is_managed() { [ -n "$(window_state "$1")" ]; }
+
+# Under openbox the maps of top-level windows are watched from before the program starts
+# (xev on the root's substructure), so that any map of its window before the first restore is
+# seen, however short. The watch listens once it reports the window an xclip makes.
+watch_maps() {
+    [ -n "${E2E_MAP_WATCH:-}" ] && kill "$E2E_MAP_WATCH" 2>/dev/null # a program started before
+    E2E_MAP_LOG=$(mktemp "$E2E_WORK/maps.XXXXXX")
+    xev -root -event substructure >"$E2E_MAP_LOG" 2>&1 &
+    E2E_MAP_WATCH=$!
+    E2E_PIDS+=("$E2E_MAP_WATCH")
+    wait_until "the watch on the window maps" map_watch_listens
+}
+map_watch_listens() {
+    xclip -o -selection secondary >/dev/null 2>&1
+    grep -q '^CreateNotify' "$E2E_MAP_LOG"
+}
+
+# Fails if the program's window, or a frame the window manager put around it, was mapped.
+check_never_mapped() {
+    local mapped window map
+    mapped=$(awk '/^MapNotify/ { getline; print }' "$E2E_MAP_LOG" |
+        sed -n 's/.* window \(0x[0-9a-f]*\),.*/\1/p')
+    for window in $(window_and_frames "$APP_WINDOW"); do
+        for map in $mapped; do
+            [ $((map)) -ne $((window)) ] || fail "the window was mapped before it was restored"
+        done
+    done
+    echo "not mapped before the first restore"
+}
+
+# WINDOW and its ancestors below the root.
+window_and_frames() {
+    local window=$1 root
+    root=$(xwininfo -root | sed -n 's/.*Window id: \(0x[0-9a-f]*\).*/\1/p')
+    while [ -n "$window" ] && [ $((window)) -ne $((root)) ]; do
+        echo "$window"
+        window=$(xwininfo -tree -id "$window" | sed -n 's/.*Parent window id: \(0x[0-9a-f]*\).*/\1/p')
+    done
+}
 
 # The program's window. Through a launcher the window belongs to another process (Wine's), so
 # it is found by its title alone: the display is the test's own.
@@ -276,9 +316,14 @@ minimise_window() {
 }
 
 # Restores the window as from the taskbar: activates it whenever it is minimised, until it is
-# normal and has the focus. Under Wine the program may minimise itself once more just after
+# normal and has the focus. The first restore under openbox checks first that the window was
+# never mapped until then. Under Wine the program may minimise itself once more just after
 # its start, as Wine shows the dialog normal for a moment (see launch_app).
 restore_window() {
+    if [ -n "${E2E_MAP_LOG:-}" ]; then
+        check_never_mapped
+        E2E_MAP_LOG=""
+    fi
     wait_until "the window to be restored and take the focus" restored_with_focus
 }
 restored_with_focus() {

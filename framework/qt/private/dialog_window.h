@@ -23,7 +23,7 @@ public:
     const QList<QPointer<QWidget>>& Controls() const { return m_controls; }
 
     // SW_MINIMIZE: minimises now, or, before the window is first shown, makes it start
-    // minimised (see dialog_window.cpp for the X window manager's part).
+    // minimised (on X: asks the window manager; see dialog_window.cpp).
     void RequestMinimised();
     // Puts the focus on the first enabled tab stop, now or when the window is restored.
     void FocusFirstTabStop();
@@ -37,8 +37,6 @@ protected:
     void reject() override;                       // message_bridge.cpp
     void accept() override;                       // message_bridge.cpp
     void changeEvent(QEvent* event) override;
-    void showEvent(QShowEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void SetControlsShown(bool shown);
@@ -47,7 +45,6 @@ private:
     QList<QPointer<QWidget>> m_hiddenWhileMinimised;
     QPointer<QWidget> m_focusAfterRestore;
     bool m_painting = false;
-    bool m_minimiseWhenExposed = false;
 };
 
 } // namespace framework

@@ -32,7 +32,8 @@ LRESULT CALLBACK FrameworkWindowProc(HWND window, UINT message, WPARAM wParam, L
     const Binding* binding = Find(window);
     if (!binding)
         return ::DefWindowProcA(window, message, wParam, lParam);
-    WatchStartState(window, message);
+    if (RefuseRestoreAtStart(window, message))
+        return 0;
     CWnd* object = binding->object;
     const WNDPROC previous = binding->previous;
     if (message == WM_NCDESTROY || !object) {
