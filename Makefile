@@ -11,6 +11,9 @@
 #   make windows   cross-build the 32-bit Windows program, build-windows/app/velmora.exe
 #   make windows64 the same, 64-bit, build-windows64/app/velmora.exe
 #   make windows-package  the Windows downloads (a zip and an installer) in build-windows/
+#   make web     build the page for browsers (WebAssembly) into build-web/site/
+#   make run-web serve build-web/site/ at http://127.0.0.1:8080/
+#   make web-package  the site as one zip, build-web/velmora-<version>-web.zip
 
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
@@ -59,13 +62,14 @@ test-valgrind: build
 	    $(BUILD)/tests/core/velmora_core_tests --gtest_brief=1
 
 # The plain suite runs last, so its summary closes the output.
-test: test-valgrind fuzz test-asan test-windows test-windows-package test-quick
+test: test-valgrind fuzz test-asan test-windows test-windows-package test-web test-quick
 
 bench: build
 	bash tools/bench.sh $(BUILD)
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD) $(WIN32_BUILD) $(WIN64_BUILD) $(WINDOWS_BENCH_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD) $(WIN32_BUILD) $(WIN64_BUILD) $(WINDOWS_BENCH_BUILD) \
+	    $(WEB_BUILD)
 
 # Windows programs, cross-built with mingw-w64 (the toolchain files in cmake/).
 WIN32_BUILD   ?= build-windows
@@ -127,3 +131,30 @@ bench-windows: deps
 	    -DVELMORA_BENCHMARK_SOURCE=$(CURDIR)/$(WINDOWS_BENCH_BUILD)/_deps/benchmark
 	cmake --build $(WINDOWS_BENCH_BUILD) -j $(JOBS) --target velmora_bench velmora_window_bench
 	bash tools/bench-windows.sh $(WINDOWS_BENCH_BUILD)
+
+# The page for browsers: the same program built with Emscripten to WebAssembly, in its own
+# build folder. Emscripten's JavaScript optimiser needs Debian's acorn, which a node from
+# elsewhere finds only through NODE_PATH.
+WEB_BUILD ?= build-web
+WEB_ENV   := NODE_PATH=/usr/share/nodejs
+
+.PHONY: web run-web web-package test-web
+web:
+	@bash tools/install-deps.sh web
+	$(WEB_ENV) emcmake cmake -S . -B $(WEB_BUILD) -DCMAKE_BUILD_TYPE=Release \
+	    -DVELMORA_PARTS="$(RUN_PARTS)"
+	$(WEB_ENV) cmake --build $(WEB_BUILD) -j $(JOBS) --target web-site
+
+run-web: web
+	@echo "Velmora is served at http://127.0.0.1:8080/ (more/ and game/: the larger word lists); Ctrl-C stops it"
+	cd $(WEB_BUILD)/site && python3 -m http.server 8080 --bind 127.0.0.1
+
+web-package: web
+	$(WEB_ENV) cmake --build $(WEB_BUILD) --target web-package
+
+# The page's tests in Debian's chromium and firefox-esr (tests/web), driven from Node with
+# the puppeteer-core that tests/web/package-lock.json pins.
+test-web: web
+	@bash tools/install-deps.sh web-test
+	cd tests/web && npm ci --no-audit --no-fund --loglevel=error
+	node tests/web/run_tests.mjs $(WEB_BUILD)/site

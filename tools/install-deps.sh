@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Velmora needs, one set for each purpose:
 #   tools/install-deps.sh run   what building and running the program needs (make run)
+#   tools/install-deps.sh web   what building the page for browsers needs (make web)
+#   tools/install-deps.sh web-test  what the page's tests need: the browsers, Node and npm
 #   tools/install-deps.sh       everything: also the tests, the benchmarks, the package
-#                               checks and the Windows programs (make test and the rest)
+#                               checks, the Windows programs and the page (make test and the rest)
 # Does nothing when they are all present; uses sudo when not run as root.
 set -euo pipefail
 
@@ -36,6 +38,11 @@ test_packages=(
     nsis unzip
 )
 
+# The page for browsers: Emscripten (it brings clang, binaryen and Node), Python for its site.
+web_packages=(emscripten python3)
+# Its tests: the two browsers; Node and npm (below) run puppeteer-core.
+web_test_packages=(chromium firefox-esr)
+
 apt_options=(-y)
 case "${1:-all}" in
 run)
@@ -43,13 +50,21 @@ run)
     # Only what the program needs: a first `make run` stays small.
     apt_options+=(--no-install-recommends)
     ;;
+web)
+    packages=("${web_packages[@]}")
+    apt_options+=(--no-install-recommends)
+    ;;
+web-test)
+    packages=("${web_test_packages[@]}")
+    apt_options+=(--no-install-recommends)
+    ;;
 all)
-    packages=("${run_packages[@]}" "${test_packages[@]}")
+    packages=("${run_packages[@]}" "${test_packages[@]}" "${web_packages[@]}" "${web_test_packages[@]}")
     # The 32-bit program's tests need the 32-bit Wine, a package of the i386 architecture.
     [ "$(dpkg --print-architecture)" = amd64 ] && packages+=(wine32:i386)
     ;;
 *)
-    echo "usage: $0 [run|all]" >&2
+    echo "usage: $0 [run|web|web-test|all]" >&2
     exit 2
     ;;
 esac
@@ -60,6 +75,12 @@ for p in "${packages[@]}"; do
         missing+=("$p")
     fi
 done
+# Node and npm by command: a node from elsewhere (its own npm included) does as well, and
+# Debian's npm could not be installed beside it.
+if [[ "${1:-all}" == web-test || "${1:-all}" == all ]]; then
+    command -v node >/dev/null || missing+=(nodejs)
+    command -v npm >/dev/null || missing+=(npm)
+fi
 [ ${#missing[@]} -eq 0 ] && exit 0
 
 sudo=()

@@ -1,0 +1,58 @@
+# The site of the web build (target web-site, in ${CMAKE_BINARY_DIR}/site): the program
+# (velmora.js, velmora.wasm), the page around it, the service worker, the icons drawn from
+# res/velmora.ico, and the word lists. The folder is the choice of list, as on the desktop:
+# the site's root holds the default list, more/ and game/ each an index.html, their list and
+# its notices, and they share the program one folder up.
+set(site ${CMAKE_BINARY_DIR}/site)
+
+# wasm-ld drops the resource registration despite --undefined=velmora_res_anchor (its
+# static initialiser goes with the unreferenced member); an exported anchor keeps it.
+target_link_options(velmora PRIVATE "SHELL:-s EXPORTED_FUNCTIONS=_main,_velmora_res_anchor")
+set(web_sources ${CMAKE_SOURCE_DIR}/framework/web)
+set(WEB_NAME "Velmora")
+set(WEB_SHORT_NAME "Velmora")
+set(WEB_DESCRIPTION "${PROJECT_DESCRIPTION}")
+
+# One folder's page and manifest; `root` is the way from it to the program's files.
+function(velmora_site_folder folder root name)
+    set(WEB_ROOT "${root}")
+    set(WEB_NAME "${name}")
+    configure_file(${web_sources}/site/index.html.in ${site}/${folder}index.html @ONLY)
+    configure_file(${web_sources}/site/manifest.webmanifest.in ${site}/${folder}manifest.webmanifest @ONLY)
+endfunction()
+velmora_site_folder("" "" "Velmora")
+velmora_site_folder("more/" "../" "Velmora (more words)")
+velmora_site_folder("game/" "../" "Velmora (word games)")
+configure_file(${web_sources}/site/service-worker.js.in ${site}/service-worker.js @ONLY)
+
+set(list_files
+    ${CMAKE_SOURCE_DIR}/data/dictionary.txt ${CMAKE_SOURCE_DIR}/data/LICENSE.wamerican
+    ${CMAKE_SOURCE_DIR}/data/LICENSE.scowl-readme)
+set(copy_lists
+    COMMAND ${CMAKE_COMMAND} -E copy ${list_files} ${site}/)
+foreach(list more game)
+    list(APPEND copy_lists COMMAND ${CMAKE_COMMAND} -E copy
+         ${CMAKE_SOURCE_DIR}/data/${list}/dictionary.txt ${CMAKE_SOURCE_DIR}/data/${list}/LICENSE.scowl
+         ${CMAKE_SOURCE_DIR}/data/${list}/LICENSE.scowl-readme ${site}/${list}/)
+endforeach()
+
+find_package(Python3 REQUIRED COMPONENTS Interpreter)
+add_custom_target(web-site ALL
+    COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE_DIR:velmora>/velmora.js
+            $<TARGET_FILE_DIR:velmora>/velmora.wasm ${web_sources}/site/start.js
+            ${web_sources}/page.css ${CMAKE_SOURCE_DIR}/res/velmora.ico ${site}/
+    ${copy_lists}
+    COMMAND ${Python3_EXECUTABLE} ${CMAKE_SOURCE_DIR}/tools/make_web_icons.py
+            ${CMAKE_SOURCE_DIR}/res/velmora.ico ${site} 192 512
+    DEPENDS velmora
+    COMMENT "Assembling the web site in ${site}"
+    VERBATIM)
+
+# The site as one zip to copy to any static host: fixed order, times and modes.
+add_custom_target(web-package
+    COMMAND ${CMAKE_COMMAND} -E rm -f ${CMAKE_BINARY_DIR}/velmora-${PROJECT_VERSION}-web.zip
+    COMMAND ${Python3_EXECUTABLE} ${CMAKE_SOURCE_DIR}/tools/zip_folder.py ${site}
+            ${CMAKE_BINARY_DIR}/velmora-${PROJECT_VERSION}-web.zip velmora-${PROJECT_VERSION}-web
+    DEPENDS web-site
+    COMMENT "Writing velmora-${PROJECT_VERSION}-web.zip"
+    VERBATIM)

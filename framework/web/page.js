@@ -1,0 +1,335 @@
+// The page side of the web backend: the elements behind the framework's window handles, the
+// queue of clicks the dialog's modal loop waits on, the clipboard, and the list box's rows.
+//
+// The C++ side (page_bridge.cpp) calls these functions by handle number; this file keeps a
+// table from handle to element and knows nothing of any dialog in particular. A click (or
+// Enter, which clicks the default button) is queued and wakes the loop's wait: there is no
+// polling and no timer. Only the rows of a list box that are in view are made into elements,
+// so a list of tens of thousands of rows fills at once; each row says its place and the
+// count (aria-posinset, aria-setsize), and the arrow keys walk the whole list.
+var VelmoraPage = (function () {
+  'use strict';
+
+  const elements = new Map(); // handle -> element
+  const listViews = new Map(); // handle -> ListView
+  const clicks = []; // handles of the buttons clicked, oldest first
+  let wakeLoop = null; // resolves the modal loop's wait
+  let dialogRoot = null;
+  let dialogSize = { width: 0, height: 0 };
+
+  function queueClick(handle) {
+    clicks.push(handle);
+    if (wakeLoop) {
+      const wake = wakeLoop;
+      wakeLoop = null;
+      wake();
+    }
+  }
+
+  // One character for one, so the caret stays where it was ("ß" has no one-letter capital).
+  function upperCase(text) {
+    let result = '';
+    for (const character of text) {
+      const upper = character.toUpperCase();
+      result += upper.length === character.length ? upper : character;
+    }
+    return result;
+  }
+
+  // The clipboard's text as one line: a NUL ends it, and CR LF, LF and CR each become one
+  // space, so no letter of a multi-line text is lost.
+  function asOneLine(text) {
+    const nul = text.indexOf('\0');
+    return (nul >= 0 ? text.slice(0, nul) : text).replace(/\r\n|\r|\n/g, ' ');
+  }
+
+  // A list box: an ARIA listbox whose rows are drawn only while in view.
+  class ListView {
+    constructor(element, rowHeight) {
+      this.element = element;
+      this.rowHeight = rowHeight;
+      this.rows = [];
+      this.selected = -1;
+      this.dirty = true;
+      this.drawn = []; // row elements, reused
+      this.spacer = document.createElement('div');
+      this.spacer.className = 'rows';
+      element.append(this.spacer);
+      element.addEventListener('scroll', () => this.draw());
+      element.addEventListener('keydown', (event) => this.onKey(event));
+      element.addEventListener('click', (event) => {
+        const row = event.target.closest('[role=option]');
+        if (row) this.select(Number(row.dataset.index));
+      });
+    }
+    reset() {
+      this.rows = [];
+      this.selected = -1;
+      this.element.scrollTop = 0;
+      this.dirty = true;
+    }
+    add(text) {
+      this.rows.push(text);
+      this.dirty = true;
+      return this.rows.length - 1;
+    }
+    select(index) {
+      if (!this.rows.length) return;
+      this.selected = Math.max(0, Math.min(index, this.rows.length - 1));
+      const top = this.selected * this.rowHeight;
+      const view = this.element;
+      if (top < view.scrollTop) view.scrollTop = top;
+      else if (top + this.rowHeight > view.scrollTop + view.clientHeight)
+        view.scrollTop = top + this.rowHeight - view.clientHeight;
+      this.draw();
+    }
+    onKey(event) {
+      const page = Math.max(1, Math.floor(this.element.clientHeight / this.rowHeight) - 1);
+      const moves = { ArrowDown: 1, ArrowUp: -1, PageDown: page, PageUp: -page };
+      let target;
+      if (event.key in moves) target = this.selected < 0 ? 0 : this.selected + moves[event.key];
+      else if (event.key === 'Home') target = 0;
+      else if (event.key === 'End') target = this.rows.length - 1;
+      else return;
+      event.preventDefault();
+      this.select(target);
+    }
+    draw() {
+      this.dirty = false;
+      const count = this.rows.length;
+      this.spacer.style.height = count * this.rowHeight + 'px';
+      const first = Math.floor(this.element.scrollTop / this.rowHeight);
+      const shown = Math.min(count - first, Math.ceil(this.element.clientHeight / this.rowHeight) + 1);
+      while (this.drawn.length < shown) {
+        const row = document.createElement('div');
+        row.setAttribute('role', 'option');
+        this.spacer.append(row);
+        this.drawn.push(row);
+      }
+      let active = '';
+      this.drawn.forEach((row, slot) => {
+        const index = first + slot;
+        row.hidden = slot >= shown;
+        if (row.hidden) return;
+        row.id = this.element.id + '-row-' + index;
+        row.dataset.index = index;
+        row.textContent = this.rows[index];
+        row.style.top = index * this.rowHeight + 'px';
+        row.style.height = row.style.lineHeight = this.rowHeight + 'px';
+        row.setAttribute('aria-setsize', count);
+        row.setAttribute('aria-posinset', index + 1);
+        row.setAttribute('aria-selected', index === this.selected);
+        if (index === this.selected) active = row.id;
+      });
+      if (active) this.element.setAttribute('aria-activedescendant', active);
+      else this.element.removeAttribute('aria-activedescendant');
+    }
+  }
+
+  // The dialog scaled as a whole to the window, centred; the page never scrolls sideways.
+  function fitToWindow() {
+    if (!dialogRoot) return;
+    const margin = 8;
+    const scale = Math.min((window.innerWidth - margin) / dialogSize.width,
+                           (window.innerHeight - margin) / dialogSize.height, 3);
+    dialogRoot.style.transform = 'scale(' + Math.max(scale, 0.1) + ')';
+    dialogRoot.parentElement.style.width = dialogSize.width * scale + 'px';
+    dialogRoot.parentElement.style.height = dialogSize.height * scale + 'px';
+  }
+
+  function fontOf(face, pointSize, weight, italic) {
+    // The face as on Linux: "Courier New" is Liberation Mono, and any monospace face will do.
+    const family = /^courier/i.test(face) ? '"' + face + '", "Liberation Mono", monospace'
+                                          : (face ? '"' + face + '", ' : '') + 'sans-serif';
+    return (italic ? 'italic ' : '') + weight + ' ' + pointSize + 'pt ' + family;
+  }
+
+  // The dialog base units of the font: (average width of A-Z and a-z / 26 + 1) / 2, and
+  // the font's height, in whole CSS pixels.
+  function baseUnits(font) {
+    const context = document.createElement('canvas').getContext('2d');
+    context.font = font;
+    const metrics = context.measureText('ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz');
+    const width = Math.round(metrics.width);
+    const height = Math.ceil(metrics.fontBoundingBoxAscent + metrics.fontBoundingBoxDescent);
+    return { x: Math.floor((Math.floor(width / 26) + 1) / 2), y: height || 13 };
+  }
+
+  return {
+    // Makes the page the dialog: its title, font and an empty form; returns the base units
+    // as x + y * 65536.
+    createDialog(handle, caption, face, pointSize, weight, italic) {
+      const frame = document.createElement('div');
+      frame.className = 'velmora-frame';
+      const form = document.createElement('form');
+      form.className = 'velmora-dialog';
+      form.style.font = fontOf(face, pointSize, weight, italic);
+      form.setAttribute('aria-label', caption);
+      form.addEventListener('submit', (event) => event.preventDefault());
+      frame.append(form);
+      document.body.append(frame);
+      document.title = caption;
+      elements.set(handle, form);
+      dialogRoot = form;
+      const units = baseUnits(form.style.font);
+      form.dataset.rowHeight = units.y + 2;
+      return units.x + units.y * 65536;
+    },
+    setDialogSize(handle, width, height) {
+      const form = elements.get(handle);
+      form.style.width = width + 'px';
+      form.style.height = height + 'px';
+      dialogSize = { width, height };
+      fitToWindow();
+      window.addEventListener('resize', fitToWindow);
+    },
+    // kind: button, default, group, edit, listbox or static. Tab stops keep the template's
+    // order, which is the order the elements are added in.
+    createControl(dialog, handle, kind, text, x, y, width, height, flags, name) {
+      const form = elements.get(dialog);
+      let element;
+      if (kind === 'group') {
+        element = document.createElement('fieldset');
+        const legend = document.createElement('legend');
+        legend.textContent = text;
+        element.append(legend);
+      } else if (kind === 'button' || kind === 'default') {
+        element = document.createElement('button');
+        element.type = kind === 'default' ? 'submit' : 'button';
+        element.textContent = text;
+        element.addEventListener('click', () => queueClick(handle));
+      } else if (kind === 'edit') {
+        element = document.createElement('input');
+        element.type = 'text';
+        element.value = text;
+        element.autocomplete = 'off';
+        element.spellcheck = false;
+        element.readOnly = !!(flags.readOnly);
+        if (flags.upperCase) {
+          element.setAttribute('autocapitalize', 'characters');
+          element.addEventListener('input', () => {
+            const start = element.selectionStart;
+            const end = element.selectionEnd;
+            element.value = upperCase(element.value);
+            element.setSelectionRange(start, end);
+          });
+        }
+      } else if (kind === 'listbox') {
+        element = document.createElement('div');
+        element.setAttribute('role', 'listbox');
+        element.id = 'velmora-list-' + handle;
+        listViews.set(handle, new ListView(element, Number(form.dataset.rowHeight)));
+      } else {
+        element = document.createElement('div');
+        element.textContent = text;
+      }
+      element.className = 'control ' + kind + (flags.border ? ' bordered' : '') +
+                           (flags.align ? ' align-' + flags.align : '');
+      if (name) element.setAttribute('aria-label', name);
+      if (kind !== 'group' && kind !== 'static')
+        element.tabIndex = flags.tabStop ? 0 : -1;
+      element.disabled = !!flags.disabled;
+      element.hidden = !flags.visible;
+      Object.assign(element.style, { left: x + 'px', top: y + 'px', width: width + 'px',
+                                     height: height + 'px' });
+      form.append(element);
+      elements.set(handle, element);
+    },
+    focusFirstTabStop(dialog) {
+      const first = elements.get(dialog).querySelector('[tabindex="0"]:not([disabled]):not([hidden])');
+      if (first) first.focus();
+    },
+    destroyDialog(dialog) {
+      const form = elements.get(dialog);
+      for (const handle of Array.from(elements.keys())) {
+        const element = elements.get(handle);
+        if (element === form || form.contains(element)) {
+          elements.delete(handle);
+          listViews.delete(handle);
+        }
+      }
+      form.parentElement.remove();
+      if (dialogRoot === form) dialogRoot = null;
+    },
+    // The modal loop's wait: draws the lists that changed, then resolves with the handle of
+    // the next button clicked.
+    async nextClick() {
+      for (const view of listViews.values()) if (view.dirty) view.draw();
+      while (!clicks.length) await new Promise((resolve) => { wakeLoop = resolve; });
+      return clicks.shift();
+    },
+    text(handle) {
+      const element = elements.get(handle);
+      if (!element) return '';
+      if (element.localName === 'input') return element.value;
+      if (element.localName === 'fieldset') return element.firstChild.textContent;
+      return element.textContent;
+    },
+    setText(handle, text) {
+      const element = elements.get(handle);
+      if (!element) return;
+      if (element.localName === 'input')
+        element.value = element.getAttribute('autocapitalize') ? upperCase(text) : text;
+      else if (element.localName === 'fieldset') element.firstChild.textContent = text;
+      else element.textContent = text;
+    },
+    // WM_PASTE: the clipboard's text replaces the selection at the caret. A refused read
+    // (no permission, not a secure context) pastes nothing, as an empty clipboard would.
+    async paste(handle) {
+      const input = elements.get(handle);
+      if (!input || input.readOnly) return;
+      let text = '';
+      try {
+        text = await navigator.clipboard.readText();
+      } catch (refused) {
+        return;
+      }
+      if (input.getAttribute('autocapitalize')) text = upperCase(text);
+      input.setRangeText(asOneLine(text), input.selectionStart, input.selectionEnd, 'end');
+    },
+    // WM_COPY: the selected text onto the clipboard; with nothing selected the clipboard
+    // is left as it was.
+    async copy(handle) {
+      const input = elements.get(handle);
+      if (!input || input.selectionStart === input.selectionEnd) return;
+      try {
+        await navigator.clipboard.writeText(input.value.slice(input.selectionStart, input.selectionEnd));
+      } catch (refused) {
+        // The browser keeps the clipboard to itself: nothing is copied.
+      }
+    },
+    setSelection(handle, start, end) {
+      const input = elements.get(handle);
+      if (!input || input.localName !== 'input') return;
+      const length = input.value.length;
+      if (start < 0) {
+        input.setSelectionRange(input.selectionEnd, input.selectionEnd);
+        return;
+      }
+      if (end < 0 || end > length) end = length;
+      input.setSelectionRange(Math.min(start, end), end);
+    },
+    scrollCaret(handle) {
+      const input = elements.get(handle);
+      if (input && input.localName === 'input')
+        input.scrollLeft = input.selectionEnd >= input.value.length ? input.scrollWidth : 0;
+    },
+    // Emscripten's optimiser reads ES2019 and loses destructuring: neither is used here.
+    listReset(handle) {
+      const view = listViews.get(handle);
+      if (view) view.reset();
+    },
+    listAdd(handle, text) {
+      const view = listViews.get(handle);
+      return view ? view.add(text) : -1;
+    },
+    listCount(handle) {
+      const view = listViews.get(handle);
+      return view ? view.rows.length : -1;
+    },
+    listText(handle, index) {
+      const view = listViews.get(handle);
+      return view ? view.rows[index] : undefined;
+    },
+  };
+})();

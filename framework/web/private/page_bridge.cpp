@@ -1,0 +1,182 @@
+// The calls into the page (see page_bridge.h), each a thin EM_JS or EM_ASYNC_JS function
+// over VelmoraPage (page.js). The async ones suspend the program through Asyncify until the
+// browser's promise settles.
+#include "framework/web/private/page_bridge.h"
+
+#include <emscripten.h>
+
+#include <vector>
+
+namespace {
+
+// clang-format off
+EM_JS(int, js_create_dialog, (int dialog, const char* caption, const char* face, int pointSize,
+                              int weight, int italic), {
+    return VelmoraPage.createDialog(dialog, UTF8ToString(caption), UTF8ToString(face), pointSize,
+                                    weight, !!italic);
+});
+EM_JS(void, js_set_dialog_size, (int dialog, int width, int height), {
+    VelmoraPage.setDialogSize(dialog, width, height);
+});
+EM_JS(void, js_create_control, (int dialog, int control, const char* kind, const char* text,
+                                int x, int y, int width, int height, int flags, const char* align,
+                                const char* name), {
+    VelmoraPage.createControl(dialog, control, UTF8ToString(kind), UTF8ToString(text), x, y,
+                              width, height,
+                              {tabStop: flags & 1, visible: flags & 2, disabled: flags & 4,
+                               border: flags & 8, readOnly: flags & 16, upperCase: flags & 32,
+                               align: UTF8ToString(align)},
+                              UTF8ToString(name));
+});
+EM_JS(void, js_focus_first_tab_stop, (int dialog), { VelmoraPage.focusFirstTabStop(dialog); });
+EM_JS(void, js_destroy_dialog, (int dialog), { VelmoraPage.destroyDialog(dialog); });
+EM_ASYNC_JS(int, js_next_click, (), { return await VelmoraPage.nextClick(); });
+
+// Texts come back in two steps: the length in bytes, then the bytes into the caller's buffer.
+EM_JS(int, js_text_length, (int control), {
+    return lengthBytesUTF8(VelmoraPage.text(control));
+});
+EM_JS(void, js_copy_text, (int control, char* buffer, int size), {
+    stringToUTF8(VelmoraPage.text(control), buffer, size);
+});
+EM_JS(void, js_set_text, (int control, const char* text), {
+    VelmoraPage.setText(control, UTF8ToString(text));
+});
+EM_ASYNC_JS(void, js_paste, (int edit), { await VelmoraPage.paste(edit); });
+EM_ASYNC_JS(void, js_copy, (int edit), { await VelmoraPage.copy(edit); });
+EM_JS(void, js_set_selection, (int edit, int start, int end), {
+    VelmoraPage.setSelection(edit, start, end);
+});
+EM_JS(void, js_scroll_caret, (int edit), { VelmoraPage.scrollCaret(edit); });
+
+EM_JS(void, js_list_reset, (int list), { VelmoraPage.listReset(list); });
+EM_JS(int, js_list_add, (int list, const char* text), {
+    return VelmoraPage.listAdd(list, UTF8ToString(text));
+});
+EM_JS(int, js_list_count, (int list), { return VelmoraPage.listCount(list); });
+EM_JS(int, js_list_text_length, (int list, int index), {
+    const text = VelmoraPage.listText(list, index);
+    return text === undefined ? -1 : lengthBytesUTF8(text);
+});
+EM_JS(void, js_list_copy_text, (int list, int index, char* buffer, int size), {
+    stringToUTF8(VelmoraPage.listText(list, index), buffer, size);
+});
+
+// The list is the page's own "dictionary.txt"; a missing one (or none reachable) leaves
+// the working folder without it, so the program starts with an empty word list.
+EM_ASYNC_JS(void, js_fetch_word_list, (), {
+    try {
+        const response = await fetch('dictionary.txt');
+        if (response.ok)
+            FS.writeFile('dictionary.txt', new Uint8Array(await response.arrayBuffer()));
+    } catch (unreachable) {
+    }
+});
+EM_JS(void, js_restart, (), { location.reload(); });
+// clang-format on
+
+int Number(HWND handle) {
+    return static_cast<int>(reinterpret_cast<ULONG_PTR>(handle));
+}
+
+CString CopiedText(int length, auto copy) {
+    if (length <= 0)
+        return CString();
+    std::vector<char> buffer(static_cast<std::size_t>(length) + 1);
+    copy(buffer.data(), static_cast<int>(buffer.size()));
+    return CString(buffer.data());
+}
+
+} // namespace
+
+namespace framework::page {
+
+BaseUnits CreateDialog(HWND dialog, const char* caption, const char* face, int pointSize,
+                       int weight, bool italic) {
+    const int units = js_create_dialog(Number(dialog), caption ? caption : "", face ? face : "",
+                                       pointSize, weight, italic ? 1 : 0);
+    return {units & 0xFFFF, units >> 16};
+}
+
+void SetDialogSize(HWND dialog, int width, int height) {
+    js_set_dialog_size(Number(dialog), width, height);
+}
+
+void CreateControl(HWND dialog, HWND control, const char* kind, const char* text, int x, int y,
+                   int width, int height, const ControlFlags& flags, const char* name) {
+    const int bits = (flags.tabStop ? 1 : 0) | (flags.visible ? 2 : 0) | (flags.disabled ? 4 : 0) |
+                     (flags.border ? 8 : 0) | (flags.readOnly ? 16 : 0) | (flags.upperCase ? 32 : 0);
+    js_create_control(Number(dialog), Number(control), kind, text ? text : "", x, y, width, height,
+                      bits, flags.align, name ? name : "");
+}
+
+void FocusFirstTabStop(HWND dialog) {
+    js_focus_first_tab_stop(Number(dialog));
+}
+
+void DestroyDialog(HWND dialog) {
+    js_destroy_dialog(Number(dialog));
+}
+
+HWND NextClick() {
+    return reinterpret_cast<HWND>(static_cast<ULONG_PTR>(js_next_click()));
+}
+
+CString Text(HWND control) {
+    const int handle = Number(control);
+    return CopiedText(js_text_length(handle),
+                      [handle](char* buffer, int size) { js_copy_text(handle, buffer, size); });
+}
+
+void SetText(HWND control, const char* text) {
+    js_set_text(Number(control), text ? text : "");
+}
+
+void Paste(HWND edit) {
+    js_paste(Number(edit));
+}
+
+void Copy(HWND edit) {
+    js_copy(Number(edit));
+}
+
+void SetSelection(HWND edit, int start, int end) {
+    js_set_selection(Number(edit), start, end);
+}
+
+void ScrollCaret(HWND edit) {
+    js_scroll_caret(Number(edit));
+}
+
+void ListReset(HWND list) {
+    js_list_reset(Number(list));
+}
+
+int ListAdd(HWND list, const char* text) {
+    return js_list_add(Number(list), text);
+}
+
+int ListCount(HWND list) {
+    return js_list_count(Number(list));
+}
+
+bool ListText(HWND list, int index, CString& text) {
+    const int handle = Number(list);
+    const int length = js_list_text_length(handle, index);
+    if (length < 0)
+        return false;
+    text = CopiedText(length, [handle, index](char* buffer, int size) {
+        js_list_copy_text(handle, index, buffer, size);
+    });
+    return true;
+}
+
+void FetchWordList() {
+    js_fetch_word_list();
+}
+
+void Restart() {
+    js_restart();
+}
+
+} // namespace framework::page

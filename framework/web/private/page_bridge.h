@@ -1,0 +1,67 @@
+// The calls from C++ into the page (page.js): the elements behind window handles, the
+// modal loop's wait, the clipboard and the list box's rows.
+//
+// Handles are the framework's numbers (handles.h); the page keeps the element of each. Texts
+// go both ways as UTF-8, the framework's narrow encoding on the web. A handle the page does
+// not know does nothing and reads as empty. Not for application code.
+#pragma once
+
+#include <string>
+
+#include "framework/cstring.h"
+#include "framework/win_types.h"
+
+namespace framework::page {
+
+struct BaseUnits {
+    int x;
+    int y;
+};
+
+// Control flags the page needs from the template's styles.
+struct ControlFlags {
+    bool tabStop = false;
+    bool visible = true;
+    bool disabled = false;
+    bool border = false;
+    bool readOnly = false;
+    bool upperCase = false;
+    const char* align = ""; // "", "center" or "right" for statics
+};
+
+BaseUnits CreateDialog(HWND dialog, const char* caption, const char* face, int pointSize,
+                       int weight, bool italic);
+void SetDialogSize(HWND dialog, int width, int height);
+// kind: "button", "default", "group", "edit", "listbox" or "static"; positions in pixels.
+void CreateControl(HWND dialog, HWND control, const char* kind, const char* text, int x, int y,
+                   int width, int height, const ControlFlags& flags, const char* name);
+void FocusFirstTabStop(HWND dialog);
+void DestroyDialog(HWND dialog);
+
+// Draws what changed, then waits for the next click of a button of the page (Enter clicks
+// the default button) and returns its handle. The program's only wait.
+HWND NextClick();
+
+CString Text(HWND control);
+void SetText(HWND control, const char* text);
+
+// Edit boxes. Paste and Copy return once the browser's clipboard has answered.
+void Paste(HWND edit);
+void Copy(HWND edit);
+void SetSelection(HWND edit, int start, int end);
+void ScrollCaret(HWND edit);
+
+// List boxes: -1 (LB_ERR) for a handle that is not one.
+void ListReset(HWND list);
+int ListAdd(HWND list, const char* text);
+int ListCount(HWND list);
+// The row's text, or false when there is no such row.
+bool ListText(HWND list, int index, CString& text);
+
+// Fetches "dictionary.txt" of the page's folder into the program's working folder, where
+// the word list is read from; with none there, nothing is written.
+void FetchWordList();
+// Starts the page again: the program ended, and a page should never be left dead.
+void Restart();
+
+} // namespace framework::page

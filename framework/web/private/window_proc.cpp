@@ -1,0 +1,98 @@
+// The default window procedures (see window_proc.h).
+#include "framework/web/private/window_proc.h"
+
+#include <cstring>
+
+#include "framework/web/private/handles.h"
+#include "framework/web/private/page_bridge.h"
+#include "framework/win_messages.h"
+
+namespace framework {
+namespace {
+
+constexpr UINT kLastListBoxMessage = 0x01B3; // LB_ADDSTRING (0x0180) up to here
+
+LRESULT DialogProc(WindowRecord& dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message != WM_SETICON)
+        return 0; // WM_ICONERASEBKGND: a page is never minimised, so there is nothing to erase
+    // The page's icon is the program's own, named by the page; the dialog keeps the handles.
+    LPARAM& slot = wParam == ICON_BIG ? dialog.bigIcon : dialog.smallIcon;
+    const LPARAM previous = slot;
+    slot = lParam;
+    return previous;
+}
+
+LRESULT EditProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_PASTE:
+        page::Paste(edit);
+        return 0;
+    case WM_COPY:
+        page::Copy(edit);
+        return 0;
+    case EM_SETSEL:
+        page::SetSelection(edit, static_cast<int>(static_cast<LPARAM>(wParam)),
+                           static_cast<int>(lParam));
+        return 0;
+    case EM_SCROLLCARET:
+        page::ScrollCaret(edit);
+        return TRUE;
+    default:
+        return 0;
+    }
+}
+
+LRESULT ListBoxProc(HWND list, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case LB_RESETCONTENT:
+        page::ListReset(list);
+        return 0;
+    case LB_ADDSTRING: {
+        const char* text = reinterpret_cast<const char*>(lParam);
+        return text ? page::ListAdd(list, text) : LB_ERR;
+    }
+    case LB_GETCOUNT:
+        return page::ListCount(list);
+    case LB_GETTEXTLEN:
+    case LB_GETTEXT: {
+        CString text;
+        if (!page::ListText(list, static_cast<int>(wParam), text))
+            return LB_ERR;
+        if (message == LB_GETTEXT) {
+            char* buffer = reinterpret_cast<char*>(lParam);
+            if (!buffer)
+                return LB_ERR;
+            std::memcpy(buffer, static_cast<const char*>(text),
+                        static_cast<std::size_t>(text.GetLength()) + 1);
+        }
+        return text.GetLength();
+    }
+    default:
+        return 0; // WM_SETREDRAW: the page draws the list once, before the program waits
+    }
+}
+
+} // namespace
+
+LRESULT FailureResult(UINT message) {
+    const bool listBoxMessage = message >= LB_ADDSTRING && message <= kLastListBoxMessage;
+    return listBoxMessage ? LB_ERR : 0;
+}
+
+LRESULT DefaultWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    WindowRecord* record = FindWindowRecord(window);
+    if (!record)
+        return FailureResult(message);
+    switch (record->kind) {
+    case WindowKind::Dialog:
+        return DialogProc(*record, message, wParam, lParam);
+    case WindowKind::Edit:
+        return EditProc(window, message, wParam, lParam);
+    case WindowKind::ListBox:
+        return ListBoxProc(window, message, wParam, lParam);
+    default:
+        return FailureResult(message);
+    }
+}
+
+} // namespace framework

@@ -1,0 +1,17 @@
+// The default window procedures on the page: what a dialog, an edit box or a list box does
+// with a message that no message map handled.
+//
+// Each acts on the page before returning (the clipboard's, after the browser has answered),
+// so a sender sees the effect at once. Messages a window does not know return 0; a bad
+// handle returns 0, or LB_ERR for list box messages.
+#pragma once
+
+#include "framework/win_types.h"
+
+namespace framework {
+
+LRESULT DefaultWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+// The value a message returns when its window is missing.
+LRESULT FailureResult(UINT message);
+
+} // namespace framework

@@ -1,0 +1,20 @@
+// Makes the page work offline after one visit: registers the site's service worker (beside
+// this script, so its scope is the whole site) and asks it to keep this page and its word
+// list, besides the program's own files, which it keeps when it installs. Stores nothing
+// else: no cookie, no local storage.
+(function () {
+  'use strict';
+  if (!('serviceWorker' in navigator)) return;
+  const root = new URL('.', document.currentScript.src);
+  const page = new URL(location.href);
+  page.hash = '';
+  navigator.serviceWorker.register(new URL('service-worker.js', root), { scope: root.pathname })
+    .then(() => navigator.serviceWorker.ready)
+    .then((registration) => {
+      registration.active.postMessage({ keep: [page.href, new URL('manifest.webmanifest', page).href,
+                                               new URL('dictionary.txt', page).href] });
+    })
+    .catch(() => {
+      // No service worker (a private window, file://): the page works online only.
+    });
+})();
