@@ -14,6 +14,7 @@
 #   make web     build the page for browsers (WebAssembly) into build-web/site/
 #   make run-web serve build-web/site/ at http://127.0.0.1:8080/
 #   make web-package  the site as one zip, build-web/velmora-<version>-web.zip
+#   make bench-web    the page's speed in headless Chromium
 
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
@@ -138,7 +139,7 @@ bench-windows: deps
 WEB_BUILD ?= build-web
 WEB_ENV   := NODE_PATH=/usr/share/nodejs
 
-.PHONY: web run-web web-package test-web
+.PHONY: web run-web web-package test-web bench-web
 web:
 	@bash tools/install-deps.sh web
 	$(WEB_ENV) emcmake cmake -S . -B $(WEB_BUILD) -DCMAKE_BUILD_TYPE=Release \
@@ -158,3 +159,9 @@ test-web: web
 	@bash tools/install-deps.sh web-test
 	cd tests/web && npm ci --no-audit --no-fund --loglevel=error
 	node tests/web/run_tests.mjs $(WEB_BUILD)/site
+
+# The page's speed in headless Chromium (bench/web), served as make run-web serves it.
+bench-web: web
+	@bash tools/install-deps.sh web-test
+	cd tests/web && npm ci --no-audit --no-fund --loglevel=error
+	node bench/web/bench.mjs $(WEB_BUILD)/site

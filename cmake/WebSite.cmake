@@ -8,6 +8,10 @@ set(site ${CMAKE_BINARY_DIR}/site)
 # wasm-ld drops the resource registration despite --undefined=velmora_res_anchor (its
 # static initialiser goes with the unreferenced member); an exported anchor keeps it.
 target_link_options(velmora PRIVATE "SHELL:-s EXPORTED_FUNCTIONS=_main,_velmora_res_anchor")
+# Emscripten's mmap is a malloc and a memset of the whole mapping, and the word list's
+# blocks are megabytes: without __unix__ the core takes them from the aligned operator new,
+# whose memory the page's heap hands out as it is.
+target_compile_options(velmora_core PRIVATE -U__unix__)
 set(web_sources ${CMAKE_SOURCE_DIR}/framework/web)
 set(WEB_NAME "Velmora")
 set(WEB_SHORT_NAME "Velmora")

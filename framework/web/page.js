@@ -155,7 +155,14 @@ var VelmoraPage = (function () {
     return { x: Math.floor((Math.floor(width / 26) + 1) / 2), y: height || 13 };
   }
 
+  // The page's word list is fetched while the program itself downloads and compiles.
+  const wordList = fetch('dictionary.txt')
+    .then((response) => (response.ok ? response.arrayBuffer() : null))
+    .catch(() => null);
+
   return {
+    // "dictionary.txt" of the page's folder, or null when there is none (or no network).
+    wordList() { return wordList; },
     // Makes the page the dialog: its title, font and an empty form; returns the base units
     // as x + y * 65536.
     createDialog(handle, caption, face, pointSize, weight, italic) {

@@ -1,0 +1,92 @@
+// The page's speed in headless Chromium, served by `python3 -m http.server` on 127.0.0.1 as
+// `make run-web` serves it; prints the median of RUNS runs of each measure and the size of
+// the program's files. A benchmark, not a test: nothing here fails on a slow machine.
+//   usage: node bench/web/bench.mjs SITE   (run by make bench-web)
+import { spawn } from 'node:child_process';
+import fs from 'node:fs';
+import os from 'node:os';
+import path from 'node:path';
+import { fileURLToPath } from 'node:url';
+import zlib from 'node:zlib';
+
+const root = path.resolve(path.dirname(fileURLToPath(import.meta.url)), '../..');
+const { default: puppeteer } = await import(
+  path.join(root, 'tests/web/node_modules/puppeteer-core/lib/esm/puppeteer/puppeteer-core.js'));
+const site = path.resolve(process.argv[2] || 'build-web/site');
+const runs = Number(process.env.RUNS || 7);
+const port = 8090 + (process.pid % 100);
+const origin = `http://127.0.0.1:${port}/`;
+const median = (values) => values.sort((a, b) => a - b)[Math.floor(values.length / 2)];
+
+// When the dialog is on the page, which is after its word list has loaded.
+function markReady() {
+  new MutationObserver((changes, observer) => {
+    if (document.querySelector('form input')) {
+      window.velmoraReady = performance.now();
+      observer.disconnect();
+    }
+  }).observe(document, { childList: true, subtree: true });
+}
+
+// One click of Solve with `letters`, from the click to the list drawn (the search, the
+// rows added and the rows in view made into elements).
+function timeSolve(letters) {
+  const box = document.querySelector('form input');
+  const list = document.querySelector('[role=listbox]');
+  box.value = letters;
+  return new Promise((resolve) => {
+    const started = performance.now();
+    new MutationObserver((changes, observer) => {
+      observer.disconnect();
+      resolve([performance.now() - started, list.querySelector('[role=option]').getAttribute('aria-setsize')]);
+    }).observe(list, { childList: true, subtree: true, attributes: true, characterData: true });
+    document.querySelector('button[type=submit]').click();
+  });
+}
+
+async function measure(browser, folder, letters) {
+  const times = { ready: [], solve: [] };
+  let rows = 0;
+  for (let run = 0; run < runs; ++run) {
+    const context = await browser.createBrowserContext(); // a cold cache, no service worker
+    const page = await context.newPage();
+    await page.evaluateOnNewDocument(markReady);
+    await page.goto(origin + folder);
+    await page.waitForFunction(() => window.velmoraReady, { polling: 'mutation', timeout: 30000 });
+    times.ready.push(await page.evaluate(() => window.velmoraReady));
+    for (let repeat = 0; repeat < 3; ++repeat) { // the last, once the browser's optimising compiler has run
+      const [solve, count] = await page.evaluate(timeSolve, letters);
+      if (repeat === 2) times.solve.push(solve);
+      if (repeat === 0) times.first = (times.first || []).concat(solve);
+      rows = count;
+    }
+    await context.close();
+  }
+  return { ready: median(times.ready), solve: median(times.solve), first: median(times.first), rows };
+}
+
+const server = spawn('python3', ['-m', 'http.server', String(port), '--bind', '127.0.0.1'],
+                     { cwd: site, stdio: 'ignore' });
+const profile = fs.mkdtempSync(path.join(os.tmpdir(), 'velmora-bench-'));
+try {
+  const browser = await puppeteer.launch({ executablePath: '/usr/bin/chromium', headless: true, args: [
+    '--no-sandbox', '--disable-background-networking', '--disable-component-update', '--disable-sync',
+    '--no-first-run', '--disable-gpu', `--user-data-dir=${profile}`] });
+  for (let tries = 0; ; ++tries) { // the server is up once it answers
+    try { await fetch(origin); break; } catch (notYet) { if (tries > 50) throw notYet; }
+    await new Promise((resolve) => setTimeout(resolve, 100));
+  }
+  const game = await measure(browser, 'game/', 'ETAOINSHRDLU');
+  const every = await measure(browser, '', 'ABCDEFGHIJKLMNOPQRSTUVWXYZ'.repeat(20));
+  await browser.close();
+  const gzipped = ['velmora.wasm', 'velmora.js'].map(
+    (name) => zlib.gzipSync(fs.readFileSync(path.join(site, name)), { level: 9 }).length);
+  console.log(`medians of ${runs} runs, headless Chromium, cold cache:`);
+  console.log(`navigation to the ready page, game list: ${game.ready.toFixed(0)} ms`);
+  console.log(`Solve, game list, 12 letters (ETAOINSHRDLU, ${game.rows} rows): ${game.solve.toFixed(1)} ms (first: ${game.first.toFixed(1)} ms)`);
+  console.log(`Solve filling the list with every word of the default list (${every.rows} rows): ${every.solve.toFixed(1)} ms (first: ${every.first.toFixed(1)} ms)`);
+  console.log(`velmora.wasm + velmora.js gzipped: ${gzipped[0]} + ${gzipped[1]} bytes = ${((gzipped[0] + gzipped[1]) / 1024).toFixed(0)} KiB`);
+} finally {
+  server.kill();
+  fs.rmSync(profile, { recursive: true, force: true });
+}
