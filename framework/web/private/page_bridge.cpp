@@ -7,6 +7,12 @@
 
 #include <vector>
 
+// Newer Emscripten (Debian 13's) links a runtime helper into the JavaScript only when asked
+// to; 3.1.6 (Debian 12's) has them all and no EM_JS_DEPS.
+#ifdef EM_JS_DEPS
+EM_JS_DEPS(velmora_page, "$UTF8ToString,$stringToUTF8,$lengthBytesUTF8,$FS");
+#endif
+
 namespace {
 
 // clang-format off
