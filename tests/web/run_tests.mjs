@@ -70,6 +70,16 @@ async function openPage(browser, url) {
   return { page, errors };
 }
 
+// The focus starts in the selection box and Tab follows the template's order.
+async function tabOrder(page) {
+  const order = [selection, button('Solve'), solutions, answerBox, button('Quick solve')];
+  for (const [step, control] of order.entries()) {
+    if (step > 0) await page.keyboard.press('Tab');
+    const focused = await (await page.$(control)).evaluate((e) => e === document.activeElement);
+    check(focused, `Tab step ${step}: ${control} has the focus`);
+  }
+}
+
 // Letters typed in lower case show as capitals; Enter solves; the rows are the reference's,
 // longest first; End in the list reaches its last row.
 async function typedRound(page) {
@@ -154,6 +164,7 @@ async function main() {
   const url = `http://127.0.0.1:${server.address().port}/`;
   const round = async (browser) => {
     const { page, errors } = await openPage(browser, url);
+    await tabOrder(page);
     await typedRound(page);
     await quickSolveRound(page);
     check(errors.length === 0, `page errors: ${errors}`);
