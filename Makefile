@@ -153,10 +153,14 @@ run-web: web
 web-package: web
 	$(WEB_ENV) cmake --build $(WEB_BUILD) --target web-package
 
-# The page's tests in Debian's chromium and firefox-esr (tests/web), driven from Node with
-# the puppeteer-core that tests/web/package-lock.json pins.
+# The core tests on the core as the page compiles it, under Node; then the page's tests in
+# Debian's chromium and firefox-esr (tests/web), driven from Node with the puppeteer-core
+# that tests/web/package-lock.json pins.
 test-web: web
 	@bash tools/install-deps.sh web-test
+	$(WEB_ENV) emcmake cmake -S . -B $(WEB_BUILD) -DVELMORA_PARTS="$(RUN_PARTS);tests" >/dev/null
+	$(WEB_ENV) cmake --build $(WEB_BUILD) -j $(JOBS) --target velmora_core_tests
+	ctest --test-dir $(WEB_BUILD) --output-on-failure -L core
 	cd tests/web && npm ci --no-audit --no-fund --loglevel=error
 	node tests/web/run_tests.mjs $(WEB_BUILD)/site
 
