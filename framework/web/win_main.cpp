@@ -4,13 +4,9 @@
 //
 // A page cannot end: a program that ends after showing its dialog starts again, so the
 // player never sees a dead page. One that never showed a dialog simply stops.
+#include "framework/web/private/dialog_builder.h"
 #include "framework/web/private/page_bridge.h"
 #include "framework/win_app.h"
-
-namespace framework {
-// Set by DoModal once a dialog was on the page (dialog.cpp).
-bool DialogWasShown();
-} // namespace framework
 
 int main() {
     framework::page::FetchWordList();

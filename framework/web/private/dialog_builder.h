@@ -16,4 +16,7 @@ namespace framework {
 // The dialog's handle; its controls are registered under it.
 HWND BuildDialog(const DialogTemplate& dialog);
 
+// Whether a dialog was ever on the page (set by DoModal, dialog.cpp).
+bool DialogWasShown();
+
 } // namespace framework
