@@ -190,6 +190,23 @@ async function main() {
       check(fits, 'the dialog fits the phone\'s width, scaled as a whole');
       await page.close();
     },
+    // A clipboard the browser refuses to read is an empty one: nothing found, and the page
+    // goes on working.
+    'a refused clipboard read': async (browser) => {
+      const context = await browser.createBrowserContext(); // no clipboard permission
+      const { page, errors } = await openPage(context, url);
+      await (await page.$(selection)).type('tsac');
+      await page.keyboard.press('Enter');
+      await waitForList(page, reference('tsac')[0]);
+      await (await page.$(button('Quick solve'))).click();
+      await waitForList(page, null);
+      check(await (await page.$(selection)).evaluate((e) => e.value) === '', 'refused: nothing pasted');
+      await (await page.$(selection)).type('tsac');
+      await page.keyboard.press('Enter');
+      await waitForList(page, reference('tsac')[0]);
+      check(errors.length === 0, `page errors: ${errors}`);
+      await context.close();
+    },
     // After one visit the page, the program and the list come from the service worker's
     // copies; a folder without a list opens and finds nothing.
     'a reload with the network off, and a folder with no list': async (browser) => {
