@@ -33,7 +33,8 @@ INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
     framework::BindWindowObject(window, dialog);
     framework::PrepareEditBoxes(window);
     // TRUE: the dialog manager puts the focus on the first tab stop.
-    return dialog->OnInitDialog();
+    const BOOL focusFirstTabStop = dialog->OnInitDialog();
+    return focusFirstTabStop && !::IsIconic(window);
 }
 
 // Runs the dialog until `ended` (EndDialog), until the window is gone, or until WM_QUIT comes
