@@ -58,7 +58,16 @@ bool RunAgain(int& status) {
                           &startup, &process))
         return false;
     ::CloseHandle(process.hThread);
-    ::WaitForSingleObject(process.hProcess, INFINITE);
+    // Waits as an idle GUI process, so that whoever waits for this one to be ready for input
+    // (WaitForInputIdle) is not held up.
+    for (;;) {
+        MSG message{};
+        while (::PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE))
+            ::DispatchMessageA(&message);
+        if (::MsgWaitForMultipleObjects(1, &process.hProcess, FALSE, INFINITE, QS_ALLINPUT) !=
+            WAIT_OBJECT_0 + 1)
+            break;
+    }
     DWORD exitCode = 1;
     ::GetExitCodeProcess(process.hProcess, &exitCode);
     ::CloseHandle(process.hProcess);
