@@ -32,7 +32,9 @@ INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
     auto* dialog = reinterpret_cast<CDialog*>(lParam);
     framework::BindWindowObject(window, dialog);
     framework::PrepareEditBoxes(window);
-    // TRUE: the dialog manager puts the focus on the first tab stop.
+    // TRUE: the dialog manager puts the focus on the first tab stop, but not yet in a dialog
+    // OnInitDialog minimised: focusing a control would activate the minimised window, which a
+    // minimise hands on to the next window. Such a dialog's control gets it when restored.
     const BOOL focusFirstTabStop = dialog->OnInitDialog();
     return focusFirstTabStop && !::IsIconic(window);
 }
