@@ -6,11 +6,10 @@
 # environment names the prefix is left, killing any that are, for at most E2E_TIMEOUT (20) s.
 wine_prefix_processes() {
     local environ pid
-    for environ in /proc/[0-9]*/environ; do
+    for environ in $(grep -lzxF "WINEPREFIX=$WINEPREFIX" /proc/[0-9]*/environ 2>/dev/null); do
         pid=${environ#/proc/}
         pid=${pid%/environ}
-        case $(readlink "/proc/$pid/exe" 2>/dev/null) in */wine*) ;; *) continue ;; esac
-        tr '\0' '\n' 2>/dev/null <"$environ" | grep -qxF "WINEPREFIX=$WINEPREFIX" && echo "$pid"
+        case $(readlink "/proc/$pid/exe" 2>/dev/null) in */wine*) echo "$pid" ;; esac
     done
 }
 
