@@ -2,11 +2,15 @@
 // application object's InitInstance. FALSE ends the process with status 0; TRUE runs the
 // message loop until WM_QUIT. The program takes no command line: it is never read.
 #include "framework/win_app.h"
+#include "framework/win32/private/wine_focus.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     CWinApp* application = AfxGetApp();
     if (!application)
         return 1; // a program without an application object has nothing to run
+    int status = 0;
+    if (framework::RestartedForWindowManagerFocus(status))
+        return status;
     if (!application->InitInstance())
         return 0;
     MSG message{};

@@ -30,6 +30,10 @@ LRESULT CWnd::SendMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     return m_hWnd ? ::SendMessageA(m_hWnd, message, wParam, lParam) : 0;
 }
 
+BOOL CWnd::ShowWindow(int command) {
+    return m_hWnd ? ::ShowWindow(m_hWnd, command) : FALSE;
+}
+
 BOOL CWnd::IsIconic() const {
     return m_hWnd && ::IsIconic(m_hWnd) ? TRUE : FALSE;
 }

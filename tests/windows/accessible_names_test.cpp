@@ -14,6 +14,7 @@
 // clang-format off
 #include <initguid.h> // defines IID_IAccessible, which mingw's oleacc library lacks
 #include <oleacc.h>
+#include <tlhelp32.h>
 // clang-format on
 
 #include <gtest/gtest.h>
@@ -62,6 +63,18 @@ std::string ClassOf(HWND window) {
     return name;
 }
 
+// The process that started `process` (0 when unknown).
+DWORD ParentOf(DWORD process) {
+    DWORD parent = 0;
+    const HANDLE snapshot = ::CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    PROCESSENTRY32 entry = {};
+    entry.dwSize = sizeof entry;
+    for (BOOL more = ::Process32First(snapshot, &entry); more; more = ::Process32Next(snapshot, &entry))
+        parent = entry.th32ProcessID == process ? entry.th32ParentProcessID : parent;
+    ::CloseHandle(snapshot);
+    return parent;
+}
+
 bool IsShown(HWND window) {
     return (::GetWindowLongA(window, GWL_STYLE) & WS_VISIBLE) != 0;
 }
@@ -96,7 +109,8 @@ protected:
         while ((window = ::FindWindowExA(nullptr, window, nullptr, "Velmora"))) {
             DWORD owner = 0;
             ::GetWindowThreadProcessId(window, &owner);
-            if (owner == s_process.dwProcessId)
+            // Under Wine the program's first start in a prefix runs it once more (framework/README.md).
+            if (owner == s_process.dwProcessId || ParentOf(owner) == s_process.dwProcessId)
                 return window;
         }
         return nullptr;

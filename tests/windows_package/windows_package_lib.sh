@@ -13,10 +13,10 @@ E2E_LAUNCH_TIMEOUT=${E2E_LAUNCH_TIMEOUT:-180}  # a launch may first make a Wine 
 
 # Ends the prefix's wineserver (and with it every Windows process of the test) before the
 # end-to-end clean-up removes the scratch folder that holds the prefix.
+source "$WINE_TESTS/end_wine_prefix.sh"
 stop_wine() {
     [ -n "${WINEPREFIX:-}" ] || return 0
-    timeout "$E2E_TIMEOUT" "$WINESERVER" -k 2>/dev/null
-    timeout "$E2E_TIMEOUT" "$WINESERVER" -w 2>/dev/null
+    end_wine_prefix
     return 0
 }
 trap 'stop_wine; cleanup' EXIT

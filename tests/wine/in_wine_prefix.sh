@@ -2,7 +2,7 @@
 # in_wine_prefix.sh PROGRAM ARGS...: runs a Windows program under Wine in a fresh Wine prefix
 # of its own and returns the program's exit status. The prefix (32-bit for a PE32 program,
 # 64-bit for PE32+) is made in a temporary folder before the program starts; on exit, or when
-# this script is stopped, its wineserver is ended (which ends every process in it) and the
+# this script is stopped, every process of the prefix is ended (end_wine_prefix.sh) and the
 # prefix removed. Wine's debug output and first-run dialogs are turned off.
 set -uo pipefail
 
@@ -20,9 +20,9 @@ esac
 WINEPREFIX=$(mktemp -d "${TMPDIR:-/tmp}/velmora-wine.XXXXXX")
 export WINEPREFIX WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" # no Mono or Gecko dialog
 
+source "$(dirname "$0")/end_wine_prefix.sh"
 end_prefix() {
-    "$wineserver" -k 2>/dev/null
-    "$wineserver" -w 2>/dev/null
+    WINESERVER=$wineserver end_wine_prefix
     rm -rf "$WINEPREFIX"
 }
 trap end_prefix EXIT

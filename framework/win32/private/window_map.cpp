@@ -4,7 +4,6 @@
 #include <algorithm>
 #include <vector>
 
-#include "framework/win32/private/start_state.h"
 #include "framework/wnd.h"
 
 namespace framework {
@@ -32,8 +31,6 @@ LRESULT CALLBACK FrameworkWindowProc(HWND window, UINT message, WPARAM wParam, L
     const Binding* binding = Find(window);
     if (!binding)
         return ::DefWindowProcA(window, message, wParam, lParam);
-    if (RefuseRestoreAtStart(window, message))
-        return 0;
     CWnd* object = binding->object;
     const WNDPROC previous = binding->previous;
     if (message == WM_NCDESTROY || !object) {
