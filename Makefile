@@ -102,10 +102,13 @@ fuzz: deps
 	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target dictionary_fuzzer
 	bash tools/fuzz.sh $(FUZZ_BUILD)/tests/fuzz/dictionary_fuzzer $(FUZZ_SECONDS)
 
-# A Debian package of the normal build, for /usr, written into $(BUILD)/.
+# A Debian package of the normal build, for /usr, written into $(BUILD)/ with SHA256SUMS and
+# the build record beside it.
 .PHONY: package
 package: build
+	rm -f $(BUILD)/velmora_*.deb
 	cd $(BUILD) && cpack -G DEB
+	cd $(BUILD) && sha256sum velmora_*.deb build-record.txt >SHA256SUMS
 
 # The Windows downloads of the 32-bit build, in $(WIN32_BUILD)/: velmora-<version>-win32.zip
 # and velmora-<version>-win32-setup.exe (NSIS); and their tests under Wine.

@@ -6,7 +6,9 @@
 #                                      Debian's nsis package), with a Start-menu shortcut per
 #                                      list and an uninstaller registered with Add/Remove
 #                                      Programs.
-# Both are written into the build folder, from one staged copy of the files.
+# Both are written into the build folder, from one staged copy of the files, with SHA256SUMS
+# and the build record beside them. Every staged file has the commit's date and fixed modes,
+# and the zip is packed in UTC, so every build of a commit gives the same bytes.
 if(NOT TARGET velmora)
     message(STATUS "Windows package: the program is not among VELMORA_PARTS; no package")
     return()
@@ -21,8 +23,10 @@ set(setup ${CMAKE_BINARY_DIR}/velmora-${VELMORA_VERSION}-win32-setup.exe)
 
 # What both downloads hold, by their names there. The text files get CRLF line ends;
 # each dictionary.txt ships as it is (the program reads either kind of line end).
-set(text_files README.txt LICENSE.txt LICENSE.wamerican.txt LICENSE.scowl-readme.txt)
-set(text_sources ${win_dir}/README.txt.in ${CMAKE_CURRENT_SOURCE_DIR}/LICENSE
+set(text_files README.txt BUILD-RECORD.txt LICENSE.txt LICENSE.wamerican.txt
+               LICENSE.scowl-readme.txt)
+set(text_sources ${win_dir}/README.txt.in ${CMAKE_BINARY_DIR}/build-record.txt
+                 ${CMAKE_CURRENT_SOURCE_DIR}/LICENSE
                  ${CMAKE_CURRENT_SOURCE_DIR}/data/LICENSE.wamerican
                  ${CMAKE_CURRENT_SOURCE_DIR}/data/LICENSE.scowl-readme)
 set(dictionaries dictionary.txt)
@@ -66,15 +70,19 @@ add_custom_command(
     COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:velmora> ${stage}/velmora.exe
     ${strip_command}
     ${stage_commands}
+    COMMAND ${CMAKE_COMMAND} -DSTAGE=${stage} -DEPOCH_FILE=${CMAKE_BINARY_DIR}/source-date-epoch
+            -P ${win_dir}/date_stage.cmake
     DEPENDS velmora ${dictionary_sources} ${text_sources}
-            ${win_dir}/to_crlf.cmake
+            ${win_dir}/to_crlf.cmake ${win_dir}/date_stage.cmake
+            ${CMAKE_BINARY_DIR}/source-date-epoch
     COMMENT "Staging the files of the Windows downloads"
     VERBATIM)
 
 add_custom_command(
     OUTPUT ${zip}
     COMMAND ${CMAKE_COMMAND} -E rm -f ${zip}
-    COMMAND ${CMAKE_COMMAND} -E tar cf ${zip} --format=zip -- ${package_files}
+    COMMAND ${CMAKE_COMMAND} -E env TZ=UTC
+            ${CMAKE_COMMAND} -E tar cf ${zip} --format=zip -- ${package_files}
     WORKING_DIRECTORY ${stage}
     DEPENDS ${staged_files}
     COMMENT "Packing ${zip}"
@@ -115,7 +123,19 @@ add_custom_command(
     COMMENT "Making ${setup} with NSIS"
     VERBATIM)
 
-add_custom_target(windows-package DEPENDS ${zip} ${setup})
+# Checkable with `sha256sum -c SHA256SUMS` in the build folder.
+get_filename_component(zip_name ${zip} NAME)
+get_filename_component(setup_name ${setup} NAME)
+set(sums ${CMAKE_BINARY_DIR}/SHA256SUMS)
+add_custom_command(
+    OUTPUT ${sums}
+    COMMAND sha256sum ${zip_name} ${setup_name} build-record.txt > SHA256SUMS
+    WORKING_DIRECTORY ${CMAKE_BINARY_DIR}
+    DEPENDS ${zip} ${setup} ${CMAKE_BINARY_DIR}/build-record.txt
+    COMMENT "Writing ${sums}"
+    VERBATIM)
+
+add_custom_target(windows-package DEPENDS ${zip} ${setup} ${sums})
 
 # Both downloads used under Wine the way a user would (tests/windows_package/); run by
 # `make test-windows-package`, which `make test` includes.
