@@ -5,7 +5,7 @@
 #   make test    build and run every test (unit, widget, end-to-end), then the same
 #                tests built with AddressSanitizer and UndefinedBehaviorSanitizer, the core
 #                tests under valgrind, the fuzzer for a minute, and the Windows programs'
-#                tests under Wine
+#                tests under Wine, and a second build of the downloads compared with the first
 #   make bench   build and run the benchmarks (make bench-windows: the Windows build's, under Wine)
 #   make package build a Debian package, $(BUILD)/velmora_<version>_<arch>.deb
 #   make windows   cross-build the 32-bit Windows program, build-windows/app/velmora.exe
@@ -59,7 +59,7 @@ test-valgrind: build
 	    $(BUILD)/tests/core/velmora_core_tests --gtest_brief=1
 
 # The plain suite runs last, so its summary closes the output.
-test: test-valgrind fuzz test-asan test-windows test-windows-package test-quick
+test: test-valgrind fuzz test-asan test-windows test-windows-package test-reproducible test-quick
 
 bench: build
 	bash tools/bench.sh $(BUILD)
@@ -130,3 +130,9 @@ bench-windows: deps
 	    -DVELMORA_BENCHMARK_SOURCE=$(CURDIR)/$(WINDOWS_BENCH_BUILD)/_deps/benchmark
 	cmake --build $(WINDOWS_BENCH_BUILD) -j $(JOBS) --target velmora_bench velmora_window_bench
 	bash tools/bench-windows.sh $(WINDOWS_BENCH_BUILD)
+
+# Every download built a second time from HEAD, in a fresh clone elsewhere with another umask,
+# time zone and locale, must equal this checkout's byte for byte (tests/reproducible/).
+.PHONY: test-reproducible
+test-reproducible: package windows-package windows64
+	bash tests/reproducible/rebuild_and_compare.sh $(CURDIR) $(BUILD) $(WIN32_BUILD) $(WIN64_BUILD)

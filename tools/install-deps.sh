@@ -35,8 +35,12 @@ test_packages=(
     # the Windows downloads: the installer's compiler, and unzip for their tests
     nsis unzip
 )
+# Installed without their recommendations: hardening-check, in devscripts, which recommends
+# some eighty packages (keyrings, upload and mail tools) that no check here uses.
+lean_test_packages=(devscripts)
 
 apt_options=(-y)
+lean_packages=()
 case "${1:-all}" in
 run)
     packages=("${run_packages[@]}")
@@ -45,6 +49,7 @@ run)
     ;;
 all)
     packages=("${run_packages[@]}" "${test_packages[@]}")
+    lean_packages=("${lean_test_packages[@]}")
     # The 32-bit program's tests need the 32-bit Wine, a package of the i386 architecture.
     [ "$(dpkg --print-architecture)" = amd64 ] && packages+=(wine32:i386)
     ;;
@@ -54,19 +59,24 @@ all)
     ;;
 esac
 
-missing=()
+installed() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'install ok installed'; }
+missing=() missing_lean=()
 for p in "${packages[@]}"; do
-    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
-        missing+=("$p")
-    fi
+    installed "$p" || missing+=("$p")
 done
-[ ${#missing[@]} -eq 0 ] && exit 0
+for p in "${lean_packages[@]}"; do
+    installed "$p" || missing_lean+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && [ ${#missing_lean[@]} -eq 0 ] && exit 0
 
 sudo=()
 [ "$(id -u)" -eq 0 ] || sudo=(sudo)
-echo "Installing: ${missing[*]}"
+echo "Installing: ${missing[*]} ${missing_lean[*]}"
 if [[ " ${missing[*]} " == *:i386\ * ]] && ! dpkg --print-foreign-architectures | grep -qx i386; then
     "${sudo[@]}" dpkg --add-architecture i386
 fi
 "${sudo[@]}" apt-get update
-DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install "${apt_options[@]}" "${missing[@]}"
+[ ${#missing[@]} -eq 0 ] ||
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install "${apt_options[@]}" "${missing[@]}"
+[ ${#missing_lean[@]} -eq 0 ] || DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install \
+    "${apt_options[@]}" --no-install-recommends "${missing_lean[@]}"
