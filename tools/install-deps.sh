@@ -32,8 +32,8 @@ test_packages=(
     # the Windows programs (mingw-w64 with posix threads) and their tests under Wine
     g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix
     binutils-mingw-w64-i686 binutils-mingw-w64-x86-64 wine wine64
-    # the Windows downloads: the installer's compiler, and unzip for their tests
-    nsis unzip
+    # the Windows downloads: the installer's compiler, zip, and unzip for their tests
+    nsis zip unzip
 )
 # Installed without their recommendations: hardening-check, in devscripts, which recommends
 # some eighty packages (keyrings, upload and mail tools) that no check here uses.
