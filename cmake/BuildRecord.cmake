@@ -3,7 +3,7 @@
 # Writes into OUTPUT_DIR
 #   source-date-epoch  the date every download carries: SOURCE_DATE_EPOCH when the caller sets
 #                      it, else the commit's date (git), else the SOURCE_DATE_EPOCH file of a
-#                      source tree that is not a git checkout;
+#                      source tree that is not a git checkout, else CMakeLists.txt's time;
 #   build-record.txt   what built the downloads: the commit, that date, the Debian release and
 #                      the toolchain's package versions, so that anyone can rebuild with the same.
 # Both only when their text changes, so an unchanged commit repacks nothing. The record holds no
@@ -18,7 +18,13 @@ function(velmora_git out)
     set(${out} "${text}" PARENT_SCOPE)
 endfunction()
 
-velmora_git(commit rev-parse HEAD)
+# Only a checkout of these sources counts, not one of a folder around them.
+velmora_git(top rev-parse --show-toplevel)
+file(REAL_PATH "${SOURCE_DIR}" source)
+set(commit "")
+if(top STREQUAL source)
+    velmora_git(commit rev-parse HEAD)
+endif()
 if(commit)
     velmora_git(changes status --porcelain --untracked-files=no)
     if(changes)
@@ -35,8 +41,11 @@ elseif(EXISTS ${SOURCE_DIR}/SOURCE_DATE_EPOCH)
     set(commit "none: built from a source tree dated by its SOURCE_DATE_EPOCH file")
 endif()
 if(NOT epoch MATCHES "^[0-9]+$")
-    message(FATAL_ERROR "No date for the downloads: ${SOURCE_DIR} is no git checkout and has no "
-                        "SOURCE_DATE_EPOCH file; set SOURCE_DATE_EPOCH (seconds since 1970).")
+    # Still a build (make run needs none of this), dated by a file of the sources.
+    file(TIMESTAMP ${SOURCE_DIR}/CMakeLists.txt epoch %s UTC)
+    set(commit "unknown: no git checkout and no SOURCE_DATE_EPOCH")
+    message(WARNING "${SOURCE_DIR} is no git checkout and has no SOURCE_DATE_EPOCH file: the "
+                    "downloads are dated by CMakeLists.txt; set SOURCE_DATE_EPOCH to date them.")
 endif()
 
 # The Debian release, from os-release.
