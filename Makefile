@@ -7,10 +7,13 @@
 #                tests under valgrind, the fuzzer for a minute, and the Windows programs'
 #                tests under Wine, and a second build of the downloads compared with the first
 #   make bench   build and run the benchmarks (make bench-windows: the Windows build's, under Wine)
-#   make package build a Debian package, $(BUILD)/velmora_<version>_<arch>.deb
+#   make package build a Debian package, $(BUILD)/velmora_<version>_<arch>.deb, with SHA256SUMS
+#                and the build record (what built it) beside it
 #   make windows   cross-build the 32-bit Windows program, build-windows/app/velmora.exe
 #   make windows64 the same, 64-bit, build-windows64/app/velmora.exe
-#   make windows-package  the Windows downloads (a zip and an installer) in build-windows/
+#   make windows-package  the Windows downloads (a zip and an installer) in build-windows/, with
+#                SHA256SUMS and the build record beside them
+#   make test-reproducible  build the downloads again in a fresh clone and compare them
 
 BUILD      ?= build
 ASAN_BUILD ?= build-asan

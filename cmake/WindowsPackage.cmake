@@ -90,7 +90,8 @@ add_custom_command(
 add_custom_command(
     OUTPUT ${zip}
     COMMAND ${CMAKE_COMMAND} -E rm -f ${zip}
-    COMMAND ${CMAKE_COMMAND} -E env TZ=UTC --unset=ZIPOPT ${VELMORA_ZIP} -q -X -D ${zip} ${package_files}
+    COMMAND ${CMAKE_COMMAND} -E env --unset=ZIPOPT --unset=ZIP TZ=UTC
+            ${VELMORA_ZIP} -q -X -D ${zip} ${package_files}
     WORKING_DIRECTORY ${packed}
     DEPENDS ${packed_stamp}
     COMMENT "Packing ${zip}"

@@ -1,8 +1,8 @@
-# Strips the program in a copy of the staged files of its debugging information, as the .deb's is, and gives every
-# staged file and folder the same mode and time in every build of a commit, since the zip and
-# the installer keep both: folders and the program 0755, other files 0644 (whatever the
-# builder's umask), all dated by the commit's SOURCE_DATE_EPOCH, which strip also writes into
-# the program's PE header in place of the time of day.
+# Prepares a copy of the staged files for packing, the same in every build of a commit: strips
+# the program of its debugging information (as the .deb's is), with the commit's date in its PE
+# header (strip writes SOURCE_DATE_EPOCH there, else the time of day); makes folders and the
+# program 0755 and other files 0644, whatever the builder's umask; and dates every file and folder
+# by the commit, since the zip and the installer keep modes and times.
 #   cmake -DSTAGE=folder -DEPOCH_FILE=source-date-epoch [-DSTRIP=strip -DPROGRAM=exe] -P date_stage.cmake
 file(STRINGS "${EPOCH_FILE}" epoch LIMIT_COUNT 1)
 set(ENV{SOURCE_DATE_EPOCH} ${epoch})
