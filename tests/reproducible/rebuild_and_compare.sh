@@ -18,8 +18,10 @@ commit=$(git -C "$checkout" rev-parse HEAD) || fail "$checkout is no git checkou
 clone_and_build() {
     git clone -q --no-checkout "$checkout" "$1" && git -C "$1" checkout -q --detach "$commit" ||
         fail "could not clone $commit into $1"
-    make -C "$1" package windows-package windows64 ALL_PARTS="framework;core;res;ui;app" \
-        JOBS=2 >"$1.log" 2>&1 || fail "the build in $1 failed: $(tail -n 30 "$1.log")"
+    # With make's defaults: nothing of the caller's make (its variables, its jobs) passed on.
+    env -u MAKEFLAGS -u MFLAGS -u MAKELEVEL make -C "$1" package windows-package windows64 \
+        ALL_PARTS="framework;core;res;ui;app" JOBS=2 >"$1.log" 2>&1 ||
+        fail "the build in $1 failed: $(tail -n 30 "$1.log")"
 }
 
 if [ -z "$(git -C "$checkout" status --porcelain --untracked-files=no)" ]; then
