@@ -5,12 +5,15 @@
 #   make test    build and run every test (unit, widget, end-to-end), then the same
 #                tests built with AddressSanitizer and UndefinedBehaviorSanitizer, the core
 #                tests under valgrind, the fuzzer for a minute, and the Windows programs'
-#                tests under Wine
+#                tests under Wine, and a second build of the downloads compared with the first
 #   make bench   build and run the benchmarks (make bench-windows: the Windows build's, under Wine)
-#   make package build a Debian package, $(BUILD)/velmora_<version>_<arch>.deb
+#   make package build a Debian package, $(BUILD)/velmora_<version>_<arch>.deb, with SHA256SUMS
+#                and the build record (what built it) beside it
 #   make windows   cross-build the 32-bit Windows program, build-windows/app/velmora.exe
 #   make windows64 the same, 64-bit, build-windows64/app/velmora.exe
-#   make windows-package  the Windows downloads (a zip and an installer) in build-windows/
+#   make windows-package  the Windows downloads (a zip and an installer) in build-windows/, with
+#                SHA256SUMS and the build record beside them
+#   make test-reproducible  build the downloads again in a fresh clone and compare them
 #   make web     build the page for browsers (WebAssembly) into build-web/site/
 #   make run-web serve build-web/site/ at http://127.0.0.1:8080/
 #   make web-package  the site as one zip, build-web/velmora-<version>-web.zip
@@ -63,7 +66,7 @@ test-valgrind: build
 	    $(BUILD)/tests/core/velmora_core_tests --gtest_brief=1
 
 # The plain suite runs last, so its summary closes the output.
-test: test-valgrind fuzz test-asan test-windows test-windows-package test-web test-quick
+test: test-valgrind fuzz test-asan test-windows test-windows-package test-reproducible test-web test-quick
 
 bench: build
 	bash tools/bench.sh $(BUILD)
@@ -107,10 +110,13 @@ fuzz: deps
 	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target dictionary_fuzzer
 	bash tools/fuzz.sh $(FUZZ_BUILD)/tests/fuzz/dictionary_fuzzer $(FUZZ_SECONDS)
 
-# A Debian package of the normal build, for /usr, written into $(BUILD)/.
+# A Debian package of the normal build, for /usr, written into $(BUILD)/ with SHA256SUMS and
+# the build record beside it.
 .PHONY: package
 package: build
+	rm -f $(BUILD)/velmora_*.deb
 	cd $(BUILD) && cpack -G DEB
+	cd $(BUILD) && sha256sum velmora_*.deb build-record.txt >SHA256SUMS
 
 # The Windows downloads of the 32-bit build, in $(WIN32_BUILD)/: velmora-<version>-win32.zip
 # and velmora-<version>-win32-setup.exe (NSIS); and their tests under Wine.
@@ -169,3 +175,9 @@ bench-web: web
 	@bash tools/install-deps.sh web-test
 	cd tests/web && npm ci --no-audit --no-fund --loglevel=error
 	node bench/web/bench.mjs $(WEB_BUILD)/site
+
+# Every download built a second time from HEAD, in a fresh clone elsewhere with another umask,
+# time zone and locale, must equal this checkout's byte for byte (tests/reproducible/).
+.PHONY: test-reproducible
+test-reproducible: package windows-package windows64
+	bash tests/reproducible/rebuild_and_compare.sh $(CURDIR) $(BUILD) $(WIN32_BUILD) $(WIN64_BUILD)

@@ -76,6 +76,13 @@ string(CONFIGURE [=[
     endforeach()
     set(velmora_entry "${velmora_applications}/velmora.desktop")
     message(STATUS "Installing: $ENV{DESTDIR}${velmora_entry}")
+    # A folder made here is 0755 like those the install rules make, whatever the umask.
+    get_filename_component(folder "$ENV{DESTDIR}${velmora_entry}" DIRECTORY)
+    if(NOT EXISTS "${folder}")
+        file(MAKE_DIRECTORY "${folder}")
+        file(CHMOD "${folder}" PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE
+             GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
+    endif()
     configure_file([[@desktop_template@]] "$ENV{DESTDIR}${velmora_entry}" @ONLY
                    FILE_PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ)
     list(APPEND CMAKE_INSTALL_MANIFEST_FILES "${velmora_entry}")
@@ -128,7 +135,19 @@ foreach(source cmake/debian/changelog docs/velmora.6)
     execute_process(COMMAND gzip -9nf ${packaging_dir}/${name} COMMAND_ERROR_IS_FATAL ANY)
 endforeach()
 
+# What built the downloads, and their date (cmake/BuildRecord.cmake), made at every build since
+# a commit changes them without a new configure; the program waits for it, so that a
+# `--target velmora` build has it too.
+add_custom_target(velmora-build-record
+    COMMAND ${CMAKE_COMMAND} -DSOURCE_DIR=${CMAKE_CURRENT_SOURCE_DIR}
+            -DOUTPUT_DIR=${CMAKE_BINARY_DIR} -DVERSION=${PROJECT_VERSION}
+            -P ${CMAKE_CURRENT_SOURCE_DIR}/cmake/BuildRecord.cmake
+    BYPRODUCTS ${CMAKE_BINARY_DIR}/build-record.txt ${CMAKE_BINARY_DIR}/source-date-epoch
+    VERBATIM)
+add_dependencies(velmora velmora-build-record)
+
 install(FILES ${packaging_dir}/copyright ${packaging_dir}/changelog.gz
+              ${CMAKE_BINARY_DIR}/build-record.txt
         DESTINATION ${VELMORA_DOC_DESTINATION})
 install(FILES ${packaging_dir}/velmora.6.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
 install(FILES ${packaging_dir}/${VELMORA_APPSTREAM_ID}.metainfo.xml
@@ -166,5 +185,13 @@ English words made from the wamerican word list. Its actions More words and
 Word-game words start it with larger lists made from SCOWL's American and
 British lists: about 119,000 words (size 70) and 255,000 words (size 80, with
 the unusual words of word games).")
+# The same .deb from every build of a commit: its files dated by the commit (CPack's DEB
+# generator clamps to SOURCE_DATE_EPOCH, which the project file reads from the build record),
+# its folders 0755 and its ar members 0644 whatever the builder's umask.
+configure_file(cmake/debian/cpack-project.cmake.in ${packaging_dir}/cpack-project.cmake @ONLY)
+set(CPACK_PROJECT_CONFIG_FILE ${packaging_dir}/cpack-project.cmake)
+set(CPACK_POST_BUILD_SCRIPTS ${CMAKE_CURRENT_SOURCE_DIR}/cmake/debian/deb_member_modes.cmake)
+set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE
+    GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
 set(CPACK_SOURCE_IGNORE_FILES "/\\\\.git/" "/build[^/]*/" "/__pycache__/" "\\\\.swp$")
 include(CPack)

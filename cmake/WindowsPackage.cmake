@@ -6,23 +6,34 @@
 #                                      Debian's nsis package), with a Start-menu shortcut per
 #                                      list and an uninstaller registered with Add/Remove
 #                                      Programs.
-# Both are written into the build folder, from one staged copy of the files.
+# Both are written into the build folder, from one staged copy of the files, with SHA256SUMS
+# and the build record beside them. Every staged file has the commit's date and fixed modes,
+# and the zip is packed in UTC without access times or owners, so every build of a commit gives
+# the same bytes.
 if(NOT TARGET velmora)
     message(STATUS "Windows package: the program is not among VELMORA_PARTS; no package")
     return()
 endif()
 
 find_program(VELMORA_MAKENSIS makensis)
+# Info-ZIP's zip, which can leave out the access and change times (-X) that differ between builds.
+find_program(VELMORA_ZIP zip REQUIRED)
 set(win_dir ${CMAKE_CURRENT_SOURCE_DIR}/cmake/windows)
 set(stage ${CMAKE_BINARY_DIR}/windows-package/stage)
+# The staged files as they are packed: stripped, dated and with fixed modes (date_stage.cmake). A
+# copy, since make tracks the staged files by their times.
+set(packed ${CMAKE_BINARY_DIR}/windows-package/packed)
+set(packed_stamp ${CMAKE_BINARY_DIR}/windows-package/packed.stamp)
 set(VELMORA_VERSION ${PROJECT_VERSION})
 set(zip ${CMAKE_BINARY_DIR}/velmora-${VELMORA_VERSION}-win32.zip)
 set(setup ${CMAKE_BINARY_DIR}/velmora-${VELMORA_VERSION}-win32-setup.exe)
 
 # What both downloads hold, by their names there. The text files get CRLF line ends;
 # each dictionary.txt ships as it is (the program reads either kind of line end).
-set(text_files README.txt LICENSE.txt LICENSE.wamerican.txt LICENSE.scowl-readme.txt)
-set(text_sources ${win_dir}/README.txt.in ${CMAKE_CURRENT_SOURCE_DIR}/LICENSE
+set(text_files README.txt BUILD-RECORD.txt LICENSE.txt LICENSE.wamerican.txt
+               LICENSE.scowl-readme.txt)
+set(text_sources ${win_dir}/README.txt.in ${CMAKE_BINARY_DIR}/build-record.txt
+                 ${CMAKE_CURRENT_SOURCE_DIR}/LICENSE
                  ${CMAKE_CURRENT_SOURCE_DIR}/data/LICENSE.wamerican
                  ${CMAKE_CURRENT_SOURCE_DIR}/data/LICENSE.scowl-readme)
 set(dictionaries dictionary.txt)
@@ -54,29 +65,35 @@ foreach(name source IN ZIP_LISTS text_files text_sources)
     list(APPEND stage_commands COMMAND ${CMAKE_COMMAND} -DINPUT=${source} -DOUTPUT=${stage}/${name}
          -DCONFIGURE=${configure} -DVELMORA_VERSION=${VELMORA_VERSION} -P ${win_dir}/to_crlf.cmake)
 endforeach()
-# The program is stripped of its debugging information, as the .deb's is.
-if(CMAKE_STRIP)
-    set(strip_command COMMAND ${CMAKE_STRIP} --strip-unneeded ${stage}/velmora.exe)
-endif()
 list(TRANSFORM package_files PREPEND ${stage}/ OUTPUT_VARIABLE staged_files)
 add_custom_command(
     OUTPUT ${staged_files}
     COMMAND ${CMAKE_COMMAND} -E rm -rf ${stage}
     COMMAND ${CMAKE_COMMAND} -E make_directory ${stage}
     COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:velmora> ${stage}/velmora.exe
-    ${strip_command}
     ${stage_commands}
     DEPENDS velmora ${dictionary_sources} ${text_sources}
             ${win_dir}/to_crlf.cmake
     COMMENT "Staging the files of the Windows downloads"
     VERBATIM)
+add_custom_command(
+    OUTPUT ${packed_stamp}
+    COMMAND ${CMAKE_COMMAND} -E rm -rf ${packed}
+    COMMAND ${CMAKE_COMMAND} -E copy_directory ${stage} ${packed}
+    COMMAND ${CMAKE_COMMAND} -DSTAGE=${packed} -DEPOCH_FILE=${CMAKE_BINARY_DIR}/source-date-epoch
+            -DSTRIP=${CMAKE_STRIP} -DPROGRAM=${packed}/velmora.exe -P ${win_dir}/date_stage.cmake
+    COMMAND ${CMAKE_COMMAND} -E touch ${packed_stamp}
+    DEPENDS ${staged_files} ${win_dir}/date_stage.cmake ${CMAKE_BINARY_DIR}/source-date-epoch
+    COMMENT "Dating the files of the Windows downloads"
+    VERBATIM)
 
 add_custom_command(
     OUTPUT ${zip}
     COMMAND ${CMAKE_COMMAND} -E rm -f ${zip}
-    COMMAND ${CMAKE_COMMAND} -E tar cf ${zip} --format=zip -- ${package_files}
-    WORKING_DIRECTORY ${stage}
-    DEPENDS ${staged_files}
+    COMMAND ${CMAKE_COMMAND} -E env --unset=ZIPOPT --unset=ZIP TZ=UTC
+            ${VELMORA_ZIP} -q -X -D ${zip} ${package_files}
+    WORKING_DIRECTORY ${packed}
+    DEPENDS ${packed_stamp}
     COMMENT "Packing ${zip}"
     VERBATIM)
 
@@ -96,7 +113,7 @@ foreach(name ${word_lists})
     string(APPEND VELMORA_NSIS_LISTS "    !insertmacro InstallWordList \"${name}\"\n")
     string(APPEND VELMORA_NSIS_LIST_DELETES "    !insertmacro RemoveWordList \"${name}\"\n")
 endforeach()
-set(VELMORA_STAGE_DIR ${stage})
+set(VELMORA_STAGE_DIR ${packed})
 set(VELMORA_SETUP ${setup})
 set(VELMORA_ICON ${CMAKE_CURRENT_SOURCE_DIR}/res/velmora.ico)
 set(nsi ${CMAKE_BINARY_DIR}/windows-package/velmora.nsi)
@@ -111,11 +128,23 @@ endif()
 add_custom_command(
     OUTPUT ${setup}
     COMMAND ${makensis_command}
-    DEPENDS ${staged_files} ${nsi} ${VELMORA_ICON}
+    DEPENDS ${packed_stamp} ${nsi} ${VELMORA_ICON}
     COMMENT "Making ${setup} with NSIS"
     VERBATIM)
 
-add_custom_target(windows-package DEPENDS ${zip} ${setup})
+# Checkable with `sha256sum -c SHA256SUMS` in the build folder.
+get_filename_component(zip_name ${zip} NAME)
+get_filename_component(setup_name ${setup} NAME)
+set(sums ${CMAKE_BINARY_DIR}/SHA256SUMS)
+add_custom_command(
+    OUTPUT ${sums}
+    COMMAND sha256sum ${zip_name} ${setup_name} build-record.txt > SHA256SUMS
+    WORKING_DIRECTORY ${CMAKE_BINARY_DIR}
+    DEPENDS ${zip} ${setup} ${CMAKE_BINARY_DIR}/build-record.txt
+    COMMENT "Writing ${sums}"
+    VERBATIM)
+
+add_custom_target(windows-package DEPENDS ${zip} ${setup} ${sums})
 
 # Both downloads used under Wine the way a user would (tests/windows_package/); run by
 # `make test-windows-package`, which `make test` includes.

@@ -34,9 +34,12 @@ test_packages=(
     # the Windows programs (mingw-w64 with posix threads) and their tests under Wine
     g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix
     binutils-mingw-w64-i686 binutils-mingw-w64-x86-64 wine wine64
-    # the Windows downloads: the installer's compiler, and unzip for their tests
-    nsis unzip
+    # the Windows downloads: the installer's compiler, zip, and unzip for their tests
+    nsis zip unzip
 )
+# Installed without their recommendations: hardening-check, in devscripts, which recommends
+# some eighty packages (keyrings, upload and mail tools) that no check here uses.
+lean_test_packages=(devscripts)
 
 # The page for browsers: Emscripten (it brings clang, binaryen and Node), Python for its site.
 web_packages=(emscripten python3)
@@ -44,6 +47,7 @@ web_packages=(emscripten python3)
 web_test_packages=(chromium firefox-esr)
 
 apt_options=(-y)
+lean_packages=()
 case "${1:-all}" in
 run)
     packages=("${run_packages[@]}")
@@ -60,6 +64,7 @@ web-test)
     ;;
 all)
     packages=("${run_packages[@]}" "${test_packages[@]}" "${web_packages[@]}" "${web_test_packages[@]}")
+    lean_packages=("${lean_test_packages[@]}")
     # The 32-bit program's tests need the 32-bit Wine, a package of the i386 architecture.
     [ "$(dpkg --print-architecture)" = amd64 ] && packages+=(wine32:i386)
     ;;
@@ -69,11 +74,10 @@ all)
     ;;
 esac
 
-missing=()
+installed() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'install ok installed'; }
+missing=() missing_lean=()
 for p in "${packages[@]}"; do
-    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
-        missing+=("$p")
-    fi
+    installed "$p" || missing+=("$p")
 done
 # Node and npm by command: a node from elsewhere (its own npm included) does as well, and
 # Debian's npm could not be installed beside it.
@@ -81,13 +85,19 @@ if [[ "${1:-all}" == web-test || "${1:-all}" == all ]]; then
     command -v node >/dev/null || missing+=(nodejs)
     command -v npm >/dev/null || missing+=(npm)
 fi
-[ ${#missing[@]} -eq 0 ] && exit 0
+for p in "${lean_packages[@]}"; do
+    installed "$p" || missing_lean+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && [ ${#missing_lean[@]} -eq 0 ] && exit 0
 
 sudo=()
 [ "$(id -u)" -eq 0 ] || sudo=(sudo)
-echo "Installing: ${missing[*]}"
+echo "Installing: ${missing[*]} ${missing_lean[*]}"
 if [[ " ${missing[*]} " == *:i386\ * ]] && ! dpkg --print-foreign-architectures | grep -qx i386; then
     "${sudo[@]}" dpkg --add-architecture i386
 fi
 "${sudo[@]}" apt-get update
-DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install "${apt_options[@]}" "${missing[@]}"
+[ ${#missing[@]} -eq 0 ] ||
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install "${apt_options[@]}" "${missing[@]}"
+[ ${#missing_lean[@]} -eq 0 ] || DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install \
+    "${apt_options[@]}" --no-install-recommends "${missing_lean[@]}"

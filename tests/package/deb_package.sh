@@ -35,6 +35,14 @@ root="$E2E_WORK/root"
 dpkg -x "$deb" "$root" || fail "dpkg -x failed"
 [ "$(ls -A "$root")" = usr ] || fail "the package installs outside /usr: $(ls -A "$root")"
 check_installed_tree "$root/usr"
+# Hardened as with Debian's hardening=+all, the build's program and the packaged (stripped) one;
+# control-flow protection only where the C library's start files are marked for it, since the
+# linker drops the marking otherwise.
+readelf -n "$(gcc -print-file-name=Scrt1.o)" >"$E2E_WORK/crt.notes" || fail "readelf failed"
+grep -q 'x86 feature: IBT, SHSTK' "$E2E_WORK/crt.notes" || no_cet=--nocfprotection
+for program in "$BUILD_DIR/app/velmora" "$root/usr/bin/velmora"; do
+    hardening-check ${no_cet:-} "$program" || fail "hardening-check finds $program unprotected"
+done
 report=$(appstreamcli validate-tree --no-net --pedantic "$root" 2>&1) ||
     fail "appstreamcli validate-tree: $report"
 entry="$root/usr/share/applications/velmora.desktop"

@@ -9,6 +9,7 @@ source "$(dirname "${BASH_SOURCE[0]}")/../e2e/e2e_lib.sh"
 INSTALLED_FILES=(
     bin/velmora
     share/applications/velmora.desktop
+    share/doc/velmora/build-record.txt
     share/doc/velmora/changelog.gz
     share/doc/velmora/copyright
     share/icons/hicolor/16x16/apps/velmora.png

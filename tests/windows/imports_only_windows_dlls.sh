@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# imports_only_windows_dlls.sh OBJDUMP PROGRAM: the Windows program is a GUI program that
-# needs nothing beside it: every DLL in its import table comes with Windows itself. A compiler
+# imports_only_windows_dlls.sh OBJDUMP PROGRAM: the Windows program is a hardened GUI program
+# that needs nothing beside it: every DLL in its import table comes with Windows itself. A compiler
 # runtime DLL (libstdc++-6, libgcc_s_*, libwinpthread-1) means the runtime was not linked in.
 set -uo pipefail
 objdump=$1 program=$2
@@ -8,6 +8,18 @@ objdump=$1 program=$2
 headers=$("$objdump" -p "$program") || { echo "FAIL: $objdump cannot read $program"; exit 1; }
 grep -q 'Subsystem.*(Windows GUI)' <<<"$headers" ||
     { echo "FAIL: not a GUI program: $(grep "^Subsystem" <<<"$headers")"; exit 1; }
+
+# Hardened: ASLR that the loader can apply (DYNAMIC_BASE, and the relocations to move the
+# program with), DEP, high-entropy ASLR for a 64-bit program, and the stack protector linked in.
+flags=(DYNAMIC_BASE NX_COMPAT)
+grep -q '^Magic.*(PE32+)' <<<"$headers" && flags+=(HIGH_ENTROPY_VA)
+characteristics=$(sed -n '/^DllCharacteristics/,/^SizeOf/p' <<<"$headers")
+for flag in "${flags[@]}"; do
+    grep -qw "$flag" <<<"$characteristics" || { echo "FAIL: no $flag: $characteristics"; exit 1; }
+done
+grep -q ' \.reloc ' <<<"$("$objdump" -h "$program")" || { echo "FAIL: no .reloc section"; exit 1; }
+grep -q '_stack_chk_guard$' <<<"$("$objdump" -t "$program")" || { echo "FAIL: no stack protector"; exit 1; }
+echo "hardened: ${flags[*]}, .reloc, stack protector"
 
 dlls=$(sed -n 's/^[[:space:]]*DLL Name: //p' <<<"$headers" | tr '[:upper:]' '[:lower:]' | sort -u)
 [ -n "$dlls" ] || { echo "FAIL: no import table in $program"; exit 1; }

@@ -60,7 +60,7 @@ crlf_only() { ! LC_ALL=C grep -qv $'\r$' "$1" && [ "$(tail -c2 "$1" | od -An -c 
 
 # What both downloads hold besides the program (and the installer's uninstaller), as
 # list_folder prints it: the default list and two more in folders of their own.
-SHIPPED_FILES="LICENSE.scowl-readme.txt LICENSE.txt LICENSE.wamerican.txt More words \
+SHIPPED_FILES="BUILD-RECORD.txt LICENSE.scowl-readme.txt LICENSE.txt LICENSE.wamerican.txt More words \
 More words/LICENSE.scowl-readme.txt More words/LICENSE.scowl.txt More words/dictionary.txt \
 README.txt Word-game words Word-game words/LICENSE.scowl-readme.txt \
 Word-game words/LICENSE.scowl.txt Word-game words/dictionary.txt dictionary.txt"

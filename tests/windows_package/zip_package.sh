@@ -19,8 +19,13 @@ crlf_only "$folder/README.txt" || fail "README.txt does not have CRLF line ends 
 for words in 'dictionary\.txt' '"Start in"'; do
     grep -q "$words" "$folder/README.txt" || fail "README.txt does not mention $words"
 done
-file -b "$folder/velmora.exe" | grep -q '^PE32 executable (GUI) Intel 80386' ||
-    fail "velmora.exe is not a 32-bit GUI program: $(file -b "$folder/velmora.exe")"
+# A 32-bit (PE32, i386) GUI program, with ASLR it can be moved by (DYNAMIC_BASE and the
+# relocations, which stripping must keep) and DEP.
+headers=$(i686-w64-mingw32-objdump -p -h "$folder/velmora.exe") || fail "objdump cannot read velmora.exe"
+for field in 'file format pei-i386$' '^Magic[[:space:]]+010b' '^Subsystem[[:space:]]+00000002' \
+    '^[[:space:]]+DYNAMIC_BASE$' '^[[:space:]]+NX_COMPAT$' ' \.reloc '; do
+    grep -qE "$field" <<<"$headers" || fail "velmora.exe's headers lack $field: $headers"
+done
 
 start_desktop
 VELMORA_LAUNCH=${VELMORA_LAUNCH:-$WINE_TESTS/in_wine_prefix.sh}
