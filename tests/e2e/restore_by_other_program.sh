@@ -9,6 +9,7 @@ VELMORA_BIN=$1
 RESTORER=$2
 STARTS=${3:-4}
 source "$(dirname "$0")/e2e_lib.sh"
+source "$(dirname "$0")/../wine/wine_loader.sh"
 
 # Runs a Windows program in the Wine prefix of the program's window (Wine puts its process id
 # on the window; the process's environment names the prefix).
@@ -16,7 +17,7 @@ in_app_prefix() {
     local pid prefix
     pid=$(xdotool getwindowpid "$APP_WINDOW") || return 1
     prefix=$(tr '\0' '\n' <"/proc/$pid/environ" | sed -n 's/^WINEPREFIX=//p')
-    [ -n "$prefix" ] && WINEPREFIX=$prefix WINEDEBUG=-all wine "$@"
+    [ -n "$prefix" ] && choose_wine "$1" && WINEPREFIX=$prefix WINEDEBUG=-all "$WINE_COMMAND" "$@"
 }
 
 # Ends the program with its Wine prefix (in_wine_prefix.sh ends the prefix when stopped).

@@ -18,6 +18,7 @@ key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Velmora'
 menu='C:\ProgramData\Microsoft\Windows\Start Menu\Programs'
 shortcut="$menu\Velmora.lnk" game_shortcut="$menu\Velmora (Word-game words).lnk"
 
+wine_runs_or_stop "$SETUP"
 start_desktop
 start_wine_prefix
 unix_dir="$WINEPREFIX/drive_c/Program Files/Velmora"

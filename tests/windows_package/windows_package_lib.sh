@@ -5,6 +5,7 @@
 # downloads ship, and one Quick solve checked against the reference search of a shipped list.
 
 source "$(dirname "${BASH_SOURCE[0]}")/../e2e/e2e_lib.sh"
+source "$(dirname "${BASH_SOURCE[0]}")/../wine/wine_loader.sh"
 
 WINE=${WINE:-wine}
 WINESERVER=${WINESERVER:-wineserver}
@@ -20,6 +21,16 @@ stop_wine() {
     return 0
 }
 trap 'stop_wine; cleanup' EXIT
+
+# Takes the Wine command that runs PROGRAM here; where none can (wine_loader.sh), the test
+# ends with what it checked so far, after saying that the rest was skipped.
+wine_runs_or_stop() {
+    local status=0
+    choose_wine "$1" || status=$?
+    [ $status -ne "$WINE_SKIPPED" ] || exit 0
+    [ $status -eq 0 ] || fail "cannot run $1 under Wine"
+    WINE=$WINE_COMMAND
+}
 
 # A fresh prefix for the 32-bit program, made once the desktop is up: Wine's desktop process
 # serves the X clipboard and must see the display. No Mono or Gecko install dialogs.

@@ -28,6 +28,7 @@ for field in 'file format pei-i386$' '^Magic[[:space:]]+010b' '^Subsystem[[:spac
 done
 
 start_desktop
+wine_runs_or_stop "$folder/velmora.exe"
 VELMORA_LAUNCH=${VELMORA_LAUNCH:-$WINE_TESTS/in_wine_prefix.sh}
 launch_app "$folder" "$folder/velmora.exe"
 quick_solve_matches AEINRST "$folder/dictionary.txt"

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # in_wine_prefix.sh PROGRAM ARGS...: runs a Windows program under Wine in a fresh Wine prefix
-# of its own and returns the program's exit status. The prefix (32-bit for a PE32 program,
+# of its own and returns the program's exit status (77 where this machine cannot run it:
+# wine_loader.sh). The prefix (32-bit for a PE32 program,
 # 64-bit for PE32+) is made in a temporary folder before the program starts; on exit, or when
 # this script is stopped, every process of the prefix is ended (end_wine_prefix.sh) and the
 # prefix removed. Wine's debug output and first-run dialogs are turned off.
@@ -8,14 +9,11 @@ set -uo pipefail
 
 program=$1
 shift
-wine=${WINE:-wine}
 wineserver=${WINESERVER:-wineserver}
 
-case "$(file -b "$program")" in
-    PE32+\ *) export WINEARCH=win64 ;;
-    PE32\ *) export WINEARCH=win32 ;;
-    *) echo "in_wine_prefix.sh: $program is not a Windows program" >&2; exit 2 ;;
-esac
+source "$(dirname "$0")/wine_loader.sh"
+choose_wine "$program" || exit
+wine=$WINE_COMMAND
 
 WINEPREFIX=$(mktemp -d "${TMPDIR:-/tmp}/velmora-wine.XXXXXX")
 export WINEPREFIX WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" # no Mono or Gecko dialog
