@@ -6,6 +6,8 @@
 #                tests built with AddressSanitizer and UndefinedBehaviorSanitizer, the core
 #                tests under valgrind, the fuzzer for a minute, and the Windows programs'
 #                tests under Wine
+#   make test-debian13  `make test` of the committed HEAD in a fresh Debian 13 root (root only;
+#                the root is cached in /var/cache/velmora and remade weekly)
 #   make bench   build and run the benchmarks (make bench-windows: the Windows build's, under Wine)
 #   make package build a Debian package, $(BUILD)/velmora_<version>_<arch>.deb
 #   make windows   cross-build the 32-bit Windows program, build-windows/app/velmora.exe
@@ -63,6 +65,11 @@ test: test-valgrind fuzz test-asan test-windows test-windows-package test-quick
 
 bench: build
 	bash tools/bench.sh $(BUILD)
+
+# The whole suite on Debian 13, in a chroot made from a cached minbase root (tools/test-debian13.sh).
+.PHONY: test-debian13
+test-debian13:
+	bash tools/test-debian13.sh
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD) $(WIN32_BUILD) $(WIN64_BUILD) $(WINDOWS_BENCH_BUILD)
