@@ -30,7 +30,7 @@ fi
 # The mirror this machine's apt uses for Debian, so the root comes from the same place.
 host_mirror() {
     grep -hoE '(https?://[^ ]+/debian)/?( |$)' /etc/apt/sources.list /etc/apt/sources.list.d/*.list \
-        /etc/apt/sources.list.d/*.sources 2>/dev/null | head -n 1 | tr -d ' ' | sed 's:/$::'
+        /etc/apt/sources.list.d/*.sources 2>/dev/null | head -n 1 | tr -d ' ' | sed 's:/$::' || true
 }
 mirror=${DEBIAN_MIRROR:-$(host_mirror)}
 mirror=${mirror:-http://deb.debian.org/debian}
