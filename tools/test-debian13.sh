@@ -11,6 +11,7 @@
 #   VELMORA_CACHE   the cache folder (default /var/cache/velmora)
 #   DEBIAN_MIRROR   the Debian mirror (default: the one this machine's apt uses, else
 #                   deb.debian.org)
+#   TARGETS         what to make there instead of `test` (e.g. "-k test", "test-quick")
 #   KEEP_ROOT=1     keep the copy after the run, for a look inside (it is still unmounted)
 set -euo pipefail
 
@@ -98,12 +99,12 @@ cp -L /etc/resolv.conf "$root/etc/resolv.conf"
 
 git clone --quiet --no-hardlinks "$top" "$root/root/velmora"
 git -C "$root/root/velmora" checkout --quiet --detach "$head"
-echo "test-debian13: make test of $head in a fresh Debian $(cat "$root/etc/debian_version") root"
+echo "test-debian13: make ${TARGETS:-test} of $head in a fresh Debian $(cat "$root/etc/debian_version") root"
 
 set +e
 chroot "$root" /usr/bin/env -i HOME=/root LANG=C.UTF-8 TERM="${TERM:-dumb}" CI="${CI:-}" \
     PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
-    bash -c 'cd /root/velmora && make test'
+    bash -c "cd /root/velmora && make ${TARGETS:-test}"
 status=$?
 set -e
 exit "$status"
