@@ -41,7 +41,7 @@ if ! command -v mmdebstrap >/dev/null; then
 fi
 
 mkdir -p "$cache" "$archives/partial"
-# The cached root: made once a week, under a lock so that parallel runs share it.
+# The cached root: made once a week.
 exec 9>"$cache/$suite.lock"
 flock 9
 if [ ! -e "$pristine/.complete" ] || [ -n "$(find "$pristine/.complete" -mtime +$((max_age_days - 1)))" ]; then
@@ -57,9 +57,10 @@ if [ ! -e "$pristine/.complete" ] || [ -n "$(find "$pristine/.complete" -mtime +
     mv "$pristine.new" "$pristine"
 fi
 
+# The lock is held to the end: runs sharing the cache wait for each other (apt does not wait
+# for another apt's lock on the shared archive folder).
 root=$(mktemp -d "$cache/run.XXXXXX")
 cp -a "$pristine/." "$root/"
-flock -u 9
 
 mounted=()
 mount_in() { # mount_in TARGET mount-arguments...
