@@ -14,7 +14,9 @@
 #   TARGETS         what to make there instead of `test` (e.g. "-k test", "test-quick")
 #   KEEP_ROOT=1     keep the copy after the run, for a look inside (it is still unmounted)
 set -euo pipefail
-
+# Bash reads a script as it runs it: the braces make it read this whole one first, so that
+# editing or checking out the file during a run changes nothing in that run.
+{
 suite=trixie
 cache=${VELMORA_CACHE:-/var/cache/velmora}
 pristine=$cache/$suite-root
@@ -114,3 +116,4 @@ chroot "$root" /usr/bin/env -i HOME=/root LANG=C.UTF-8 TERM="${TERM:-dumb}" CI="
 status=$?
 set -e
 exit "$status"
+}
