@@ -6,6 +6,8 @@
 #                tests built with AddressSanitizer and UndefinedBehaviorSanitizer, the core
 #                tests under valgrind, the fuzzer for a minute, and the Windows programs'
 #                tests under Wine, and a second build of the downloads compared with the first
+#   make test-debian13  `make test` of the committed HEAD in a fresh Debian 13 root (root only;
+#                the root is cached in /var/cache/velmora and remade weekly)
 #   make bench   build and run the benchmarks (make bench-windows: the Windows build's, under Wine)
 #   make package build a Debian package, $(BUILD)/velmora_<version>_<arch>.deb, with SHA256SUMS
 #                and the build record (what built it) beside it
@@ -57,8 +59,10 @@ run: deps-run
 test-quick: build
 	ctest --test-dir $(BUILD) --output-on-failure -j 2
 
+# Malloc stacks are unwound fully (not by frame pointers, which Qt's libraries omit), so that a
+# leak is matched by its allocating frames in tests/lsan.supp.
 test-asan: build-asan
-	LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp \
+	LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp ASAN_OPTIONS=fast_unwind_on_malloc=0 \
 	    ctest --test-dir $(ASAN_BUILD) --output-on-failure -j 2
 
 test-valgrind: build
@@ -70,6 +74,11 @@ test: test-valgrind fuzz test-asan test-windows test-windows-package test-reprod
 
 bench: build
 	bash tools/bench.sh $(BUILD)
+
+# The whole suite on Debian 13, in a chroot made from a cached minbase root (tools/test-debian13.sh).
+.PHONY: test-debian13
+test-debian13:
+	bash tools/test-debian13.sh
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD) $(WIN32_BUILD) $(WIN64_BUILD) $(WINDOWS_BENCH_BUILD) \

@@ -99,7 +99,22 @@ set(VELMORA_PACKAGE_MAINTAINER "Velmora developers <velmora@example.org>"
     CACHE STRING "Maintainer field of the Debian package")
 set(VELMORA_SCREENSHOT_URL "https://example.org/velmora/screenshot.png"
     CACHE STRING "Where docs/screenshot.png is published, for the AppStream metadata")
+set(VELMORA_HOMEPAGE_URL "https://example.org/velmora/"
+    CACHE STRING "The program's home page, for the AppStream metadata")
 set(VELMORA_APPSTREAM_ID org.example.velmora)
+# The developer, in the form the AppStream of the release being built on reads: a <developer>
+# element with an id from AppStream 1.0 on, which deprecates <developer_name>; before 1.0 (Debian
+# 12's 0.16) <developer> is unknown. Without appstreamcli (a `make run` build) the current form.
+set(VELMORA_APPSTREAM_DEVELOPER "<developer id=\"org.example\">
+    <name>The Velmora developers</name>
+  </developer>")
+find_program(VELMORA_APPSTREAMCLI appstreamcli)
+if(VELMORA_APPSTREAMCLI)
+    execute_process(COMMAND ${VELMORA_APPSTREAMCLI} --version OUTPUT_VARIABLE appstream_version)
+    if(appstream_version MATCHES "version: 0\\.")
+        set(VELMORA_APPSTREAM_DEVELOPER "<developer_name>The Velmora developers</developer_name>")
+    endif()
+endif()
 set(VELMORA_DOC_DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/doc/velmora)
 set(packaging_dir ${CMAKE_CURRENT_BINARY_DIR}/packaging)
 
