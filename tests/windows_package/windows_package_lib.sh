@@ -7,7 +7,6 @@
 source "$(dirname "${BASH_SOURCE[0]}")/../e2e/e2e_lib.sh"
 source "$(dirname "${BASH_SOURCE[0]}")/../wine/wine_loader.sh"
 
-WINE=${WINE:-wine}
 WINESERVER=${WINESERVER:-wineserver}
 WINE_TESTS=$(realpath "$(dirname "${BASH_SOURCE[0]}")/../wine")
 E2E_LAUNCH_TIMEOUT=${E2E_LAUNCH_TIMEOUT:-180}  # a launch may first make a Wine prefix
@@ -22,8 +21,9 @@ stop_wine() {
 }
 trap 'stop_wine; cleanup' EXIT
 
-# Takes the Wine command that runs PROGRAM here; where none can (wine_loader.sh), the test
-# ends with what it checked so far, after saying that the rest was skipped.
+# Sets WINE, the Wine command that runs PROGRAM here (one from the environment is kept); where
+# none can (wine_loader.sh), the test ends with what it checked so far, after saying that the
+# rest was skipped.
 wine_runs_or_stop() {
     local status=0
     choose_wine "$1" || status=$?
