@@ -13,6 +13,20 @@
 # The sanitizer and fuzz builds leave out _FORTIFY_SOURCE: its checked calls hide the accesses
 # from AddressSanitizer's interceptors, which check more.
 
+# No folder of this machine in a binary: the sources and the build tree (generated sources,
+# moc's output) are named relative to the folder they are built from. The build tree's map comes
+# last, so it wins for a build folder inside the source folder.
+add_compile_options(-ffile-prefix-map=${CMAKE_SOURCE_DIR}=.
+                    -ffile-prefix-map=${CMAKE_BINARY_DIR}=.)
+
+# WebAssembly in a browser has none of the native attacks these flags meet (the code cannot be
+# written or jumped into, the call stack is not in addressable memory), and Emscripten's clang
+# refuses CET: the page's build takes only the format checks.
+if(EMSCRIPTEN)
+    add_compile_options(-Wformat -Werror=format-security)
+    return()
+endif()
+
 add_compile_options(-fstack-protector-strong -Wformat -Werror=format-security)
 
 # _FORTIFY_SOURCE=3 (sizes known only at run time too) from GCC 12 and Clang 16 with glibc.
@@ -40,9 +54,3 @@ else()
     add_compile_options(-fstack-clash-protection -fcf-protection)
     add_link_options(-Wl,-z,relro -Wl,-z,now)
 endif()
-
-# No folder of this machine in a binary: the sources and the build tree (generated sources,
-# moc's output) are named relative to the folder they are built from. The build tree's map comes
-# last, so it wins for a build folder inside the source folder.
-add_compile_options(-ffile-prefix-map=${CMAKE_SOURCE_DIR}=.
-                    -ffile-prefix-map=${CMAKE_BINARY_DIR}=.)
