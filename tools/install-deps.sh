@@ -38,8 +38,10 @@ test_packages=(
     nsis zip unzip
 )
 # Installed without their recommendations: hardening-check, in devscripts, which recommends
-# some eighty packages (keyrings, upload and mail tools) that no check here uses.
-lean_test_packages=(devscripts)
+# some eighty packages (keyrings, upload and mail tools) that no check here uses; diffoscope,
+# which shows why two builds differ when the reproducibility check fails (its recommendations
+# are the unpackers of formats the downloads do not use).
+lean_test_packages=(devscripts diffoscope-minimal)
 
 # The page for browsers: Emscripten (it brings clang, binaryen and Node), Python for its site.
 web_packages=(emscripten python3)
