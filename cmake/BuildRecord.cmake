@@ -57,7 +57,11 @@ if(EXISTS /etc/debian_version)
 endif()
 
 # The toolchain, as Debian package versions: what `apt-get install PACKAGE=VERSION` takes.
-set(packages g++ gcc-12 binutils libc6-dev cmake qt6-base-dev dpkg-dev
+# GCC's own package is named by its major version (gcc-12 on Debian 12, gcc-14 on 13).
+execute_process(COMMAND g++ -dumpversion OUTPUT_VARIABLE gcc_major
+                OUTPUT_STRIP_TRAILING_WHITESPACE ERROR_QUIET)
+string(REGEX REPLACE "[.].*" "" gcc_major "${gcc_major}")
+set(packages g++ gcc-${gcc_major} binutils libc6-dev cmake qt6-base-dev dpkg-dev
              g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix binutils-mingw-w64-i686
              binutils-mingw-w64-x86-64 mingw-w64-i686-dev mingw-w64-x86-64-dev nsis)
 set(tools "")
