@@ -202,10 +202,12 @@ British lists: about 119,000 words (size 70) and 255,000 words (size 80, with
 the unusual words of word games).")
 # The same .deb from every build of a commit: its files dated by the commit (CPack's DEB
 # generator clamps to SOURCE_DATE_EPOCH, which the project file reads from the build record),
-# its folders 0755 and its ar members 0644 whatever the builder's umask.
+# its folders 0755 and its ar members 0644 whatever the builder's umask, its Installed-Size
+# whatever the file system it was staged on.
 configure_file(cmake/debian/cpack-project.cmake.in ${packaging_dir}/cpack-project.cmake @ONLY)
 set(CPACK_PROJECT_CONFIG_FILE ${packaging_dir}/cpack-project.cmake)
-set(CPACK_POST_BUILD_SCRIPTS ${CMAKE_CURRENT_SOURCE_DIR}/cmake/debian/deb_member_modes.cmake)
+set(CPACK_POST_BUILD_SCRIPTS ${CMAKE_CURRENT_SOURCE_DIR}/cmake/debian/deb_installed_size.cmake
+                             ${CMAKE_CURRENT_SOURCE_DIR}/cmake/debian/deb_member_modes.cmake)
 set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE
     GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
 set(CPACK_SOURCE_IGNORE_FILES "/\\\\.git/" "/build[^/]*/" "/__pycache__/" "\\\\.swp$")
