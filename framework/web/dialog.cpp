@@ -1,6 +1,7 @@
 // Modal dialogs from templates (see dialog.h), as the page itself.
 #include "framework/dialog.h"
 
+#include "framework/private/window_objects.h"
 #include "framework/resources.h"
 #include "framework/web/private/dialog_builder.h"
 #include "framework/web/private/handles.h"

@@ -11,14 +11,6 @@ namespace {
 constexpr int kIconSize = 32; // SM_CXICON and SM_CYICON on the original system at 96 dpi
 } // namespace
 
-LRESULT SendMessageA(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (!framework::FindWindowRecord(window))
-        return framework::FailureResult(message);
-    if (CWnd* object = framework::WindowObjectFromHwnd(window))
-        return object->WindowProc(message, wParam, lParam);
-    return framework::DefaultWindowProc(window, message, wParam, lParam);
-}
-
 // A page is never minimised.
 BOOL IsIconic(HWND) {
     return FALSE;

@@ -1,6 +1,7 @@
 // Windows as program objects (see wnd.h), on the page's elements.
 #include "framework/wnd.h"
 
+#include "framework/private/window_objects.h"
 #include "framework/web/private/handles.h"
 #include "framework/web/private/page_bridge.h"
 #include "framework/web/private/window_proc.h"

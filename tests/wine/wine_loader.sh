@@ -9,9 +9,10 @@
 WINE_SKIPPED=77
 choose_wine() {
     local loader32=/usr/lib/wine/wine loader64=/usr/lib/wine/wine64
-    case "$(file -b "$1")" in
-        PE32+\ *) export WINEARCH=win64 ;;
-        PE32\ *) export WINEARCH=win32 ;;
+    # The PE format by objdump's name for it, as the download tests read the PE headers.
+    case "$(objdump -f "$1" 2>/dev/null)" in
+        *"file format pei-x86-64"*) export WINEARCH=win64 ;;
+        *"file format pei-i386"*) export WINEARCH=win32 ;;
         *) echo "$1 is not a Windows program" >&2; return 2 ;;
     esac
     WINE_COMMAND=${WINE:-wine}

@@ -1,14 +1,14 @@
-// The framework's handle tables: HWND to widget (and to the CWnd attached to it), HDC to the
-// painter of a running paint event.
+// The framework's handle tables: HWND to widget, HDC to the painter of a running paint event.
+// The CWnd bound to a handle is kept in window_objects.h.
 //
 // Handles are numbers that are never reused, so a handle outlives nothing: once its widget
 // or painter is gone, lookups give null and callers do nothing. Single-threaded, like the
 // toolkit's widgets. Not for application code: it speaks toolkit types.
 #pragma once
 
+#include "framework/private/window_objects.h"
 #include "framework/win_types.h"
 
-class CWnd;
 class QPainter;
 class QWidget;
 
@@ -21,12 +21,6 @@ ULONG_PTR NextHandleValue();
 HWND RegisterWindow(QWidget* widget);
 QWidget* WidgetFromHwnd(HWND window);
 HWND HwndFromWidget(const QWidget* widget);
-
-// Binds a CWnd to a window: messages to the handle then go through its message map, and its
-// m_hWnd is cleared when the window is destroyed.
-void AttachWindowObject(HWND window, CWnd* object);
-void DetachWindowObject(const CWnd* object);
-CWnd* WindowObjectFromHwnd(HWND window);
 
 HDC RegisterPainter(QPainter* painter);
 void ForgetPainter(HDC dc);

@@ -6,20 +6,14 @@
 #include <QWidget>
 #include <unordered_map>
 
-#include "framework/wnd.h"
 
 namespace framework {
 namespace {
 
 constexpr const char* kHandleProperty = "velmoraHwnd";
 
-struct WindowEntry {
-    QPointer<QWidget> widget;
-    CWnd* object = nullptr;
-};
-
-std::unordered_map<ULONG_PTR, WindowEntry>& Windows() {
-    static std::unordered_map<ULONG_PTR, WindowEntry> windows;
+std::unordered_map<ULONG_PTR, QPointer<QWidget>>& Windows() {
+    static std::unordered_map<ULONG_PTR, QPointer<QWidget>> windows;
     return windows;
 }
 
@@ -28,21 +22,9 @@ std::unordered_map<ULONG_PTR, QPainter*>& Painters() {
     return painters;
 }
 
-WindowEntry* FindWindowEntry(HWND window) {
-    const auto found = Windows().find(reinterpret_cast<ULONG_PTR>(window));
-    if (found == Windows().end() || found->second.widget.isNull())
-        return nullptr;
-    return &found->second;
-}
-
 void ForgetWindow(ULONG_PTR handle) {
-    const auto found = Windows().find(handle);
-    if (found == Windows().end())
-        return;
-    if (CWnd* object = found->second.object;
-        object && object->m_hWnd == reinterpret_cast<HWND>(handle))
-        object->m_hWnd = nullptr;
-    Windows().erase(found);
+    ForgetWindowObject(reinterpret_cast<HWND>(handle));
+    Windows().erase(handle);
 }
 
 } // namespace
@@ -60,15 +42,19 @@ HWND RegisterWindow(QWidget* widget) {
     if (HWND existing = HwndFromWidget(widget))
         return existing;
     const ULONG_PTR handle = NextHandleValue();
-    Windows()[handle] = WindowEntry{widget, nullptr};
+    Windows()[handle] = widget;
     widget->setProperty(kHandleProperty, QVariant::fromValue<qulonglong>(handle));
     QObject::connect(widget, &QObject::destroyed, [handle] { ForgetWindow(handle); });
     return reinterpret_cast<HWND>(handle);
 }
 
 QWidget* WidgetFromHwnd(HWND window) {
-    WindowEntry* entry = FindWindowEntry(window);
-    return entry ? entry->widget.data() : nullptr;
+    const auto found = Windows().find(reinterpret_cast<ULONG_PTR>(window));
+    return found == Windows().end() ? nullptr : found->second.data();
+}
+
+bool WindowExists(HWND window) {
+    return WidgetFromHwnd(window) != nullptr;
 }
 
 HWND HwndFromWidget(const QWidget* widget) {
@@ -79,25 +65,6 @@ HWND HwndFromWidget(const QWidget* widget) {
         return nullptr;
     const HWND window = reinterpret_cast<HWND>(static_cast<ULONG_PTR>(value.toULongLong()));
     return WidgetFromHwnd(window) == widget ? window : nullptr;
-}
-
-void AttachWindowObject(HWND window, CWnd* object) {
-    if (WindowEntry* entry = FindWindowEntry(window)) {
-        entry->object = object;
-        object->m_hWnd = window;
-    }
-}
-
-void DetachWindowObject(const CWnd* object) {
-    for (auto& [handle, entry] : Windows()) {
-        if (entry.object == object)
-            entry.object = nullptr;
-    }
-}
-
-CWnd* WindowObjectFromHwnd(HWND window) {
-    WindowEntry* entry = FindWindowEntry(window);
-    return entry ? entry->object : nullptr;
 }
 
 HDC RegisterPainter(QPainter* painter) {

@@ -9,15 +9,6 @@
 
 namespace framework {
 
-namespace {
-constexpr UINT kLastListBoxMessage = 0x01B3; // LB_ADDSTRING (0x0180) up to here
-} // namespace
-
-LRESULT FailureResult(UINT message) {
-    const bool listBoxMessage = message >= LB_ADDSTRING && message <= kLastListBoxMessage;
-    return listBoxMessage ? LB_ERR : 0;
-}
-
 LRESULT DefaultWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     QWidget* widget = WidgetFromHwnd(window);
     if (!widget)

@@ -6,6 +6,7 @@
 // messages.
 #pragma once
 
+#include "framework/private/message_routing.h" // DefaultWindowProc, FailureResult
 #include "framework/win_types.h"
 
 class QLineEdit;
@@ -13,12 +14,6 @@ class QListWidget;
 class QWidget;
 
 namespace framework {
-
-// Picks the procedure by the kind of widget behind `window`.
-LRESULT DefaultWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-
-// The value a message returns when its window is missing.
-LRESULT FailureResult(UINT message);
 
 LRESULT DialogProc(QWidget* dialog, UINT message, WPARAM wParam, LPARAM lParam);
 LRESULT EditProc(QLineEdit* edit, UINT message, WPARAM wParam, LPARAM lParam);

@@ -3,7 +3,7 @@
 
 #include <map>
 
-#include "framework/wnd.h"
+#include "framework/private/window_objects.h"
 
 namespace framework {
 namespace {
@@ -43,35 +43,17 @@ HWND ControlOf(HWND dialog, int id) {
     return nullptr;
 }
 
+bool WindowExists(HWND window) {
+    return FindWindowRecord(window) != nullptr;
+}
+
 void ForgetDialog(HWND dialog) {
     std::erase_if(Windows(), [dialog](const auto& entry) {
-        const WindowRecord& record = entry.second;
-        if (record.dialog != dialog)
+        if (entry.second.dialog != dialog)
             return false;
-        if (record.object)
-            record.object->m_hWnd = nullptr;
+        ForgetWindowObject(entry.first);
         return true;
     });
-}
-
-void AttachWindowObject(HWND window, CWnd* object) {
-    WindowRecord* record = FindWindowRecord(window);
-    if (!record || !object || record->object || object->m_hWnd)
-        return;
-    record->object = object;
-    object->m_hWnd = window;
-}
-
-void DetachWindowObject(const CWnd* object) {
-    for (auto& [handle, record] : Windows()) {
-        if (record.object == object)
-            record.object = nullptr;
-    }
-}
-
-CWnd* WindowObjectFromHwnd(HWND window) {
-    const WindowRecord* record = FindWindowRecord(window);
-    return record ? record->object : nullptr;
 }
 
 } // namespace framework

@@ -1,5 +1,6 @@
 // The web backend's handle table: what each window handle stands for (a dialog or one of
-// its controls, of which kind, with which id and styles) and the CWnd bound to it.
+// its controls, of which kind, with which id and styles). The CWnd bound to a handle is
+// kept in window_objects.h.
 //
 // The page keeps the element behind each handle (page.js); this table keeps what C++ needs
 // to route messages. Handles are numbers never reused, so a stale or null handle finds
@@ -8,8 +9,6 @@
 #pragma once
 
 #include "framework/win_types.h"
-
-class CWnd;
 
 namespace framework {
 
@@ -20,7 +19,6 @@ struct WindowRecord {
     HWND dialog; // the dialog a control belongs to; the dialog's own handle for a dialog
     int id;
     DWORD style;
-    CWnd* object = nullptr;
     LPARAM bigIcon = 0;
     LPARAM smallIcon = 0;
 };
@@ -34,9 +32,5 @@ WindowRecord* FindWindowRecord(HWND window);
 HWND ControlOf(HWND dialog, int id);
 // Forgets the dialog and its controls; bound objects lose their m_hWnd.
 void ForgetDialog(HWND dialog);
-
-void AttachWindowObject(HWND window, CWnd* object);
-void DetachWindowObject(const CWnd* object);
-CWnd* WindowObjectFromHwnd(HWND window);
 
 } // namespace framework

@@ -10,8 +10,6 @@
 namespace framework {
 namespace {
 
-constexpr UINT kLastListBoxMessage = 0x01B3; // LB_ADDSTRING (0x0180) up to here
-
 LRESULT DialogProc(WindowRecord& dialog, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message != WM_SETICON)
         return 0; // WM_ICONERASEBKGND: a page is never minimised, so there is nothing to erase
@@ -73,11 +71,6 @@ LRESULT ListBoxProc(HWND list, UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 } // namespace
-
-LRESULT FailureResult(UINT message) {
-    const bool listBoxMessage = message >= LB_ADDSTRING && message <= kLastListBoxMessage;
-    return listBoxMessage ? LB_ERR : 0;
-}
 
 LRESULT DefaultWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     WindowRecord* record = FindWindowRecord(window);

@@ -6,12 +6,5 @@
 // handle returns 0, or LB_ERR for list box messages.
 #pragma once
 
-#include "framework/win_types.h"
-
-namespace framework {
-
-LRESULT DefaultWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-// The value a message returns when its window is missing.
-LRESULT FailureResult(UINT message);
-
-} // namespace framework
+// DefaultWindowProc and FailureResult are declared in message_routing.h.
+#include "framework/private/message_routing.h"

@@ -1,0 +1,28 @@
+// SendMessageA (see win_api.h) and the result of a message to no window (see
+// message_routing.h).
+#include "framework/private/message_routing.h"
+
+#include "framework/private/window_objects.h"
+#include "framework/win_api.h"
+#include "framework/win_messages.h"
+#include "framework/wnd.h"
+
+namespace framework {
+namespace {
+constexpr UINT kLastListBoxMessage = 0x01B3; // LB_ADDSTRING (0x0180) up to here
+} // namespace
+
+LRESULT FailureResult(UINT message) {
+    const bool listBoxMessage = message >= LB_ADDSTRING && message <= kLastListBoxMessage;
+    return listBoxMessage ? LB_ERR : 0;
+}
+
+} // namespace framework
+
+LRESULT SendMessageA(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (!framework::WindowExists(window))
+        return framework::FailureResult(message);
+    if (CWnd* object = framework::WindowObjectFromHwnd(window))
+        return object->WindowProc(message, wParam, lParam);
+    return framework::DefaultWindowProc(window, message, wParam, lParam);
+}
