@@ -110,7 +110,10 @@ protected:
             DWORD owner = 0;
             ::GetWindowThreadProcessId(window, &owner);
             // Under Wine the program's first start in a prefix runs it once more (framework/README.md).
-            if (owner == s_process.dwProcessId || ParentOf(owner) == s_process.dwProcessId)
+            // The window is there while its controls are still being made; it is shown (as a
+            // taskbar button) only once they are all made and set up.
+            if ((owner == s_process.dwProcessId || ParentOf(owner) == s_process.dwProcessId) &&
+                ::IsWindowVisible(window))
                 return window;
         }
         return nullptr;
