@@ -11,6 +11,7 @@ var VelmoraPage = (function () {
   'use strict';
 
   const elements = new Map(); // handle -> element
+  const rowDecoder = new TextDecoder(); // a byte outside well-formed UTF-8 reads as U+FFFD
   const listViews = new Map(); // handle -> ListView
   const clicks = []; // handles of the buttons clicked, oldest first
   let wakeLoop = null; // resolves the modal loop's wait
@@ -68,10 +69,11 @@ var VelmoraPage = (function () {
       this.element.scrollTop = 0;
       this.dirty = true;
     }
-    add(text) {
-      this.rows.push(text);
+    // A block of rows from the program, in order.
+    append(texts) {
+      if (!this.rows.length) this.rows = texts;
+      else for (const text of texts) this.rows.push(text);
       this.dirty = true;
-      return this.rows.length - 1;
     }
     select(index) {
       if (!this.rows.length) return;
@@ -322,13 +324,13 @@ var VelmoraPage = (function () {
         input.scrollLeft = input.selectionEnd >= input.value.length ? input.scrollWidth : 0;
     },
     // Emscripten's optimiser reads ES2019 and loses destructuring: neither is used here.
-    listReset(handle) {
+    // `count` rows at once, as NUL-terminated UTF-8 texts in `bytes` (a view of the
+    // program's memory, read here and not kept); the list is cleared first when `reset`.
+    listTakeRows(handle, reset, bytes, count) {
       const view = listViews.get(handle);
-      if (view) view.reset();
-    },
-    listAdd(handle, text) {
-      const view = listViews.get(handle);
-      return view ? view.add(text) : -1;
+      if (!view) return;
+      if (reset) view.reset();
+      if (count) view.append(rowDecoder.decode(bytes).split('\0', count));
     },
     listCount(handle) {
       const view = listViews.get(handle);
