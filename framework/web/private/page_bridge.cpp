@@ -69,11 +69,12 @@ EM_JS(void, js_list_copy_text, (int list, int index, char* buffer, int size), {
 });
 
 // The list is the page's own "dictionary.txt"; a missing one (or none reachable) leaves
-// the working folder without it, so the program starts with an empty word list.
+// the working folder without it, so the program starts with an empty word list. The file
+// system keeps the fetched bytes themselves (canOwn) rather than a copy of them.
 EM_ASYNC_JS(void, js_fetch_word_list, (), {
     const bytes = await VelmoraPage.wordList();
     if (bytes)
-        FS.writeFile('dictionary.txt', new Uint8Array(bytes));
+        FS.writeFile('dictionary.txt', new Uint8Array(bytes), {canOwn: true});
 });
 EM_JS(void, js_restart, (), { location.reload(); });
 // clang-format on
