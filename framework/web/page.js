@@ -53,10 +53,17 @@ var VelmoraPage = (function () {
       this.selected = -1;
       this.dirty = true;
       this.drawn = []; // row elements, reused
+      // The scroll position and the view's height as last read: reading either from the
+      // element right after the page changed would make the browser lay it out first.
+      this.top = 0;
+      this.viewHeight = 0;
       this.spacer = document.createElement('div');
       this.spacer.className = 'rows';
       element.append(this.spacer);
-      element.addEventListener('scroll', () => this.draw());
+      element.addEventListener('scroll', () => {
+        this.top = element.scrollTop;
+        this.draw();
+      });
       element.addEventListener('keydown', (event) => this.onKey(event));
       element.addEventListener('click', (event) => {
         const row = event.target.closest('[role=option]');
@@ -66,7 +73,7 @@ var VelmoraPage = (function () {
     reset() {
       this.rows = [];
       this.selected = -1;
-      this.element.scrollTop = 0;
+      if (this.top) this.element.scrollTop = this.top = 0;
       this.dirty = true;
     }
     // A block of rows from the program, in order.
@@ -83,6 +90,7 @@ var VelmoraPage = (function () {
       if (top < view.scrollTop) view.scrollTop = top;
       else if (top + this.rowHeight > view.scrollTop + view.clientHeight)
         view.scrollTop = top + this.rowHeight - view.clientHeight;
+      this.top = view.scrollTop;
       this.draw();
     }
     onKey(event) {
@@ -100,8 +108,9 @@ var VelmoraPage = (function () {
       this.dirty = false;
       const count = this.rows.length;
       this.spacer.style.height = count * this.rowHeight + 'px';
-      const first = Math.floor(this.element.scrollTop / this.rowHeight);
-      const shown = Math.min(count - first, Math.ceil(this.element.clientHeight / this.rowHeight) + 1);
+      if (!this.viewHeight) this.viewHeight = this.element.clientHeight; // fixed, as the dialog
+      const first = Math.floor(this.top / this.rowHeight);
+      const shown = Math.min(count - first, Math.ceil(this.viewHeight / this.rowHeight) + 1);
       while (this.drawn.length < shown) {
         const row = document.createElement('div');
         row.setAttribute('role', 'option');
