@@ -5,6 +5,7 @@
 #include "framework/resources.h"
 #include "framework/web/private/dialog_builder.h"
 #include "framework/web/private/handles.h"
+#include "framework/web/private/list_rows.h"
 #include "framework/web/private/page_bridge.h"
 #include "framework/win_api.h"
 
@@ -41,6 +42,7 @@ INT_PTR CDialog::DoModal() {
     if (OnInitDialog())
         framework::page::FocusFirstTabStop(dialog);
     while (!m_ended) {
+        framework::HandOverListRows();
         const HWND button = framework::page::NextClick();
         if (const framework::WindowRecord* record = framework::FindWindowRecord(button)) {
             ::SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(static_cast<WORD>(record->id), BN_CLICKED),

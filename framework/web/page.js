@@ -11,6 +11,7 @@ var VelmoraPage = (function () {
   'use strict';
 
   const elements = new Map(); // handle -> element
+  const rowDecoder = new TextDecoder(); // a byte outside well-formed UTF-8 reads as U+FFFD
   const listViews = new Map(); // handle -> ListView
   const clicks = []; // handles of the buttons clicked, oldest first
   let wakeLoop = null; // resolves the modal loop's wait
@@ -52,10 +53,17 @@ var VelmoraPage = (function () {
       this.selected = -1;
       this.dirty = true;
       this.drawn = []; // row elements, reused
+      // The scroll position and the view's height as last read: reading either from the
+      // element right after the page changed would make the browser lay it out first.
+      this.top = 0;
+      this.viewHeight = 0;
       this.spacer = document.createElement('div');
       this.spacer.className = 'rows';
       element.append(this.spacer);
-      element.addEventListener('scroll', () => this.draw());
+      element.addEventListener('scroll', () => {
+        this.top = element.scrollTop;
+        this.draw();
+      });
       element.addEventListener('keydown', (event) => this.onKey(event));
       element.addEventListener('click', (event) => {
         const row = event.target.closest('[role=option]');
@@ -65,13 +73,14 @@ var VelmoraPage = (function () {
     reset() {
       this.rows = [];
       this.selected = -1;
-      this.element.scrollTop = 0;
+      if (this.top) this.element.scrollTop = this.top = 0;
       this.dirty = true;
     }
-    add(text) {
-      this.rows.push(text);
+    // A block of rows from the program, in order.
+    append(texts) {
+      if (!this.rows.length) this.rows = texts;
+      else for (const text of texts) this.rows.push(text);
       this.dirty = true;
-      return this.rows.length - 1;
     }
     select(index) {
       if (!this.rows.length) return;
@@ -81,6 +90,7 @@ var VelmoraPage = (function () {
       if (top < view.scrollTop) view.scrollTop = top;
       else if (top + this.rowHeight > view.scrollTop + view.clientHeight)
         view.scrollTop = top + this.rowHeight - view.clientHeight;
+      this.top = view.scrollTop;
       this.draw();
     }
     onKey(event) {
@@ -98,8 +108,9 @@ var VelmoraPage = (function () {
       this.dirty = false;
       const count = this.rows.length;
       this.spacer.style.height = count * this.rowHeight + 'px';
-      const first = Math.floor(this.element.scrollTop / this.rowHeight);
-      const shown = Math.min(count - first, Math.ceil(this.element.clientHeight / this.rowHeight) + 1);
+      if (!this.viewHeight) this.viewHeight = this.element.clientHeight; // fixed, as the dialog
+      const first = Math.floor(this.top / this.rowHeight);
+      const shown = Math.min(count - first, Math.ceil(this.viewHeight / this.rowHeight) + 1);
       while (this.drawn.length < shown) {
         const row = document.createElement('div');
         row.setAttribute('role', 'option');
@@ -322,13 +333,13 @@ var VelmoraPage = (function () {
         input.scrollLeft = input.selectionEnd >= input.value.length ? input.scrollWidth : 0;
     },
     // Emscripten's optimiser reads ES2019 and loses destructuring: neither is used here.
-    listReset(handle) {
+    // `count` rows at once, as NUL-terminated UTF-8 texts in `bytes` (a view of the
+    // program's memory, read here and not kept); the list is cleared first when `reset`.
+    listTakeRows(handle, reset, bytes, count) {
       const view = listViews.get(handle);
-      if (view) view.reset();
-    },
-    listAdd(handle, text) {
-      const view = listViews.get(handle);
-      return view ? view.add(text) : -1;
+      if (!view) return;
+      if (reset) view.reset();
+      if (count) view.append(rowDecoder.decode(bytes).split('\0', count));
     },
     listCount(handle) {
       const view = listViews.get(handle);

@@ -55,16 +55,9 @@ EM_JS(void, js_set_selection, (int edit, int start, int end), {
 });
 EM_JS(void, js_scroll_caret, (int edit), { VelmoraPage.scrollCaret(edit); });
 
-EM_JS(void, js_list_reset, (int list), { VelmoraPage.listReset(list); });
-// Rows come by the ten thousand and are mostly short ASCII words, for which building the
-// string by hand is many times quicker than a TextDecoder call.
-EM_JS(int, js_list_add, (int list, const char* text), {
-    let end = text;
-    let ascii = true;
-    while (HEAPU8[end]) ascii = ascii && HEAPU8[end++] < 0x80;
-    const row = ascii && end - text < 64 ? String.fromCharCode.apply(null, HEAPU8.subarray(text, end))
-                                         : UTF8ToString(text);
-    return VelmoraPage.listAdd(list, row);
+// A block of rows at once: their NUL-terminated texts, decoded in one call.
+EM_JS(void, js_list_take_rows, (int list, int reset, const char* texts, int size, int count), {
+    VelmoraPage.listTakeRows(list, !!reset, HEAPU8.subarray(texts, texts + size), count);
 });
 EM_JS(int, js_list_count, (int list), { return VelmoraPage.listCount(list); });
 EM_JS(int, js_list_text_length, (int list, int index), {
@@ -76,11 +69,12 @@ EM_JS(void, js_list_copy_text, (int list, int index, char* buffer, int size), {
 });
 
 // The list is the page's own "dictionary.txt"; a missing one (or none reachable) leaves
-// the working folder without it, so the program starts with an empty word list.
+// the working folder without it, so the program starts with an empty word list. The file
+// system keeps the fetched bytes themselves (canOwn) rather than a copy of them.
 EM_ASYNC_JS(void, js_fetch_word_list, (), {
     const bytes = await VelmoraPage.wordList();
     if (bytes)
-        FS.writeFile('dictionary.txt', new Uint8Array(bytes));
+        FS.writeFile('dictionary.txt', new Uint8Array(bytes), {canOwn: true});
 });
 EM_JS(void, js_restart, (), { location.reload(); });
 // clang-format on
@@ -158,12 +152,8 @@ void ScrollCaret(HWND edit) {
     js_scroll_caret(Number(edit));
 }
 
-void ListReset(HWND list) {
-    js_list_reset(Number(list));
-}
-
-int ListAdd(HWND list, const char* text) {
-    return js_list_add(Number(list), text);
+void ListTakeRows(HWND list, bool reset, const char* texts, std::size_t size, int count) {
+    js_list_take_rows(Number(list), reset ? 1 : 0, texts, static_cast<int>(size), count);
 }
 
 int ListCount(HWND list) {

@@ -6,6 +6,7 @@
 // not know does nothing and reads as empty. Not for application code.
 #pragma once
 
+#include <cstddef>
 #include <string>
 
 #include "framework/cstring.h"
@@ -51,9 +52,10 @@ void Copy(HWND edit);
 void SetSelection(HWND edit, int start, int end);
 void ScrollCaret(HWND edit);
 
-// List boxes: -1 (LB_ERR) for a handle that is not one.
-void ListReset(HWND list);
-int ListAdd(HWND list, const char* text);
+// List boxes: -1 (LB_ERR) for a handle that is not one. The rows come in blocks
+// (list_rows.h): `count` NUL-terminated texts in `size` bytes, after clearing the list
+// when `reset`.
+void ListTakeRows(HWND list, bool reset, const char* texts, std::size_t size, int count);
 int ListCount(HWND list);
 // The row's text, or false when there is no such row.
 bool ListText(HWND list, int index, CString& text);

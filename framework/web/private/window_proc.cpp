@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "framework/web/private/handles.h"
+#include "framework/web/private/list_rows.h"
 #include "framework/web/private/page_bridge.h"
 #include "framework/win_messages.h"
 
@@ -23,9 +24,11 @@ LRESULT DialogProc(WindowRecord& dialog, UINT message, WPARAM wParam, LPARAM lPa
 LRESULT EditProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_PASTE:
+        HandOverListRows(); // the page runs while the browser answers
         page::Paste(edit);
         return 0;
     case WM_COPY:
+        HandOverListRows();
         page::Copy(edit);
         return 0;
     case EM_SETSEL:
@@ -43,18 +46,18 @@ LRESULT EditProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam) {
 LRESULT ListBoxProc(HWND list, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case LB_RESETCONTENT:
-        page::ListReset(list);
+        ResetListRows(list);
         return 0;
     case LB_ADDSTRING: {
         const char* text = reinterpret_cast<const char*>(lParam);
-        return text ? page::ListAdd(list, text) : LB_ERR;
+        return text ? AddListRow(list, text) : LB_ERR;
     }
     case LB_GETCOUNT:
-        return page::ListCount(list);
+        return ListRowCount(list);
     case LB_GETTEXTLEN:
     case LB_GETTEXT: {
         CString text;
-        if (!page::ListText(list, static_cast<int>(wParam), text))
+        if (!ListRowText(list, static_cast<int>(wParam), text))
             return LB_ERR;
         if (message == LB_GETTEXT) {
             char* buffer = reinterpret_cast<char*>(lParam);

@@ -8,13 +8,22 @@
   const root = new URL('.', document.currentScript.src);
   const page = new URL(location.href);
   page.hash = '';
-  navigator.serviceWorker.register(new URL('service-worker.js', root), { scope: root.pathname })
-    .then(() => navigator.serviceWorker.ready)
-    .then((registration) => {
-      registration.active.postMessage({ keep: [page.href, new URL('manifest.webmanifest', page).href,
-                                               new URL('dictionary.txt', page).href] });
-    })
-    .catch(() => {
-      // No service worker (a private window, file://): the page works online only.
-    });
+  function register() {
+    navigator.serviceWorker.register(new URL('service-worker.js', root), { scope: root.pathname })
+      .then(() => navigator.serviceWorker.ready)
+      .then((registration) => {
+        registration.active.postMessage({ keep: [page.href, new URL('manifest.webmanifest', page).href,
+                                                 new URL('dictionary.txt', page).href] });
+      })
+      .catch(() => {
+        // No service worker (a private window, file://): the page works online only.
+      });
+  }
+  // Installing the worker fetches and compiles the program's files a second time: that
+  // waits until the page has loaded and the browser is idle, so it never competes with the
+  // page's own start.
+  window.addEventListener('load', () => {
+    if (window.requestIdleCallback) window.requestIdleCallback(register, { timeout: 2000 });
+    else setTimeout(register, 0);
+  });
 })();
