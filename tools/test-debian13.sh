@@ -105,11 +105,14 @@ mount_in /tmp -t tmpfs -o mode=1777 tmpfs
 mount_in /var/cache/apt/archives --bind "$archives"
 cp -L /etc/resolv.conf "$root/etc/resolv.conf"
 # The certificates this machine trusts beyond Debian's own (a proxy's, say), so that npm
-# reaches its registry from the copy as it does from here.
+# reaches its registry from the copy as it does from here (Node, which has a list of its own,
+# is told to take the system's too).
+node_certificates=()
 if compgen -G '/usr/local/share/ca-certificates/*.crt' >/dev/null; then
     mkdir -p "$root/usr/local/share/ca-certificates"
     cp /usr/local/share/ca-certificates/*.crt "$root/usr/local/share/ca-certificates/"
     chroot "$root" update-ca-certificates >/dev/null
+    node_certificates=(NODE_EXTRA_CA_CERTS=/etc/ssl/certs/ca-certificates.crt)
 fi
 # The user's runtime folder, which a login session makes: Wine 10 aborts ("free(): invalid
 # pointer") when it is missing.
@@ -122,7 +125,7 @@ echo "test-debian13: make ${TARGETS:-test} of $head in a fresh Debian $(cat "$ro
 set +e
 chroot "$root" /usr/bin/env -i HOME=/root LANG=C.UTF-8 TERM="${TERM:-dumb}" CI="${CI:-}" \
     PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
-    ${NODE_EXTRA_CA_CERTS:+NODE_EXTRA_CA_CERTS="$NODE_EXTRA_CA_CERTS"} \
+    "${node_certificates[@]}" \
     bash -c "cd /root/velmora && make ${TARGETS:-test}"
 status=$?
 set -e
