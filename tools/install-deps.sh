@@ -43,8 +43,9 @@ test_packages=(
 # are the unpackers of formats the downloads do not use).
 lean_test_packages=(devscripts diffoscope-minimal)
 
-# The page for browsers: Emscripten (it brings clang, binaryen and Node), Python for its site.
-web_packages=(emscripten python3)
+# The page for browsers: Emscripten (it brings clang, binaryen and Node), CMake, Python for
+# its site.
+web_packages=(emscripten cmake python3)
 # Its tests: the two browsers; Node and npm (below) run puppeteer-core.
 web_test_packages=(chromium firefox-esr)
 
