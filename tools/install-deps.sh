@@ -47,7 +47,8 @@ lean_test_packages=(devscripts diffoscope-minimal)
 # its site.
 web_packages=(emscripten cmake python3)
 # Its tests: the two browsers; Node and npm (below) run puppeteer-core.
-web_test_packages=(chromium firefox-esr)
+# GoogleTest's sources, which the core tests are compiled from for Node.
+web_test_packages=(chromium firefox-esr googletest)
 
 apt_options=(-y)
 lean_packages=()
