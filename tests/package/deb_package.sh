@@ -41,7 +41,8 @@ check_installed_tree "$root/usr"
 readelf -n "$(gcc -print-file-name=Scrt1.o)" >"$E2E_WORK/crt.notes" || fail "readelf failed"
 grep -q 'x86 feature: IBT, SHSTK' "$E2E_WORK/crt.notes" || no_cet=--nocfprotection
 # Branch protection (BTI, PAC) is arm64's; Debian 13's hardening-check asks for it everywhere.
-if [ "$(dpkg --print-architecture)" != arm64 ] && hardening-check --help | grep -q nobranchprotection; then
+# (Its --help exits 1, so it is read whole rather than piped under pipefail.)
+if [ "$(dpkg --print-architecture)" != arm64 ] && grep -q nobranchprotection <<<"$(hardening-check --help 2>&1)"; then
     no_bti=--nobranchprotection
 fi
 for program in "$BUILD_DIR/app/velmora" "$root/usr/bin/velmora"; do
