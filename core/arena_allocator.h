@@ -4,7 +4,8 @@
 // Copies and rebound copies share one arena, which stays alive as long as any of them does,
 // so a container can never outlive the memory of its nodes. A copied container gets an
 // arena of its own; a moved or swapped one takes its arena along. Not for: containers used
-// from several threads, or that allocate arrays (a vector would waste its old buffers).
+// from several threads, or arrays that grow (a vector would leave each outgrown buffer
+// unused until the arena dies; reserve it once).
 #pragma once
 
 #include <cstddef>

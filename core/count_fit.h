@@ -1,13 +1,15 @@
 // CountsFitWithin: whether a word can be spelled from a selection, judged on their letter
-// counts alone (each letter of the selection used at most once).
+// counts alone (each letter of the selection used at most once); LetterSummary: a quick
+// first test of the same, on 64 bits.
 //
-// This is the search's inner test, run once per dictionary entry, so it compares all 26
-// counts at once instead of branching per letter: with SSE2 in four 8-lane comparisons, and
-// elsewhere with a plain loop the compiler can vectorise. Not for: the length rule or the
-// ordering of results (see core/dictionary.h).
+// These are the search's inner tests, the summary's for every entry and the counts' for the
+// entries it lets through, so each looks at all 26 letters at once instead of branching per
+// letter: with SSE2 in 8-lane comparisons, and elsewhere with a plain loop the compiler can
+// vectorise. Not for: the length rule or the ordering of results (see core/dictionary.h).
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 
 #include "core/word_entry.h"
 
@@ -43,5 +45,45 @@ inline bool CountsFitWithin(const LetterCounts& need, const LetterCounts& have) 
     return CountsFitWithinSse2(need, have);
 #else
     return CountsFitWithinPortable(need, have);
+#endif
+}
+
+// Which letters `counts` holds once or more (bits 0 to 25, A first) and twice or more (bits 32
+// to 57). A word can fit a selection only if its summary has no bit that the selection's
+// lacks, and when both hold each letter at most once that is also enough.
+inline std::uint64_t LetterSummaryPortable(const LetterCounts& counts) noexcept {
+    std::uint32_t once = 0;
+    std::uint32_t twice = 0;
+    for (std::size_t letter = 0; letter < counts.size(); ++letter) {
+        once |= std::uint32_t{counts[letter] > 0} << letter;
+        twice |= std::uint32_t{counts[letter] > 1} << letter;
+    }
+    return once | std::uint64_t{twice} << 32;
+}
+
+#ifdef VELMORA_COUNT_FIT_SSE2
+// The same lanes as CountsFitWithinSse2; of the overlapping last one only Y and Z are new.
+inline std::uint64_t LetterSummarySse2(const LetterCounts& counts) noexcept {
+    const auto lanes = [&counts](std::size_t first) {
+        return _mm_loadu_si128(reinterpret_cast<const __m128i*>(counts.data() + first));
+    };
+    const __m128i aToH = lanes(0), iToP = lanes(8), qToX = lanes(16), sToZ = lanes(18);
+    const auto above = [&](__m128i floor) -> std::uint32_t {
+        const auto bits = [floor](__m128i low, __m128i high) {
+            return static_cast<std::uint32_t>(_mm_movemask_epi8(
+                _mm_packs_epi16(_mm_cmpgt_epi16(low, floor), _mm_cmpgt_epi16(high, floor))));
+        };
+        const std::uint32_t last = bits(qToX, sToZ);
+        return bits(aToH, iToP) | (last & 0xFF) << 16 | (last >> 14) << 24;
+    };
+    return above(_mm_setzero_si128()) | std::uint64_t{above(_mm_set1_epi16(1))} << 32;
+}
+#endif
+
+inline std::uint64_t LetterSummary(const LetterCounts& counts) noexcept {
+#ifdef VELMORA_COUNT_FIT_SSE2
+    return LetterSummarySse2(counts);
+#else
+    return LetterSummaryPortable(counts);
 #endif
 }

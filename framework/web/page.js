@@ -114,6 +114,7 @@ var VelmoraPage = (function () {
       while (this.drawn.length < shown) {
         const row = document.createElement('div');
         row.setAttribute('role', 'option');
+        row.style.height = row.style.lineHeight = this.rowHeight + 'px';
         this.spacer.append(row);
         this.drawn.push(row);
       }
@@ -126,7 +127,6 @@ var VelmoraPage = (function () {
         row.dataset.index = index;
         row.textContent = this.rows[index];
         row.style.top = index * this.rowHeight + 'px';
-        row.style.height = row.style.lineHeight = this.rowHeight + 'px';
         row.setAttribute('aria-setsize', count);
         row.setAttribute('aria-posinset', index + 1);
         row.setAttribute('aria-selected', index === this.selected);
@@ -215,7 +215,13 @@ var VelmoraPage = (function () {
         element = document.createElement('button');
         element.type = kind === 'default' ? 'submit' : 'button';
         element.textContent = text;
-        element.addEventListener('click', () => queueClick(handle));
+        // The click is the whole command: cancelling it keeps the browser from submitting
+        // the form (Enter in a box clicks the default button), which would lay the page out
+        // again for each control it checks.
+        element.addEventListener('click', (event) => {
+          event.preventDefault();
+          queueClick(handle);
+        });
       } else if (kind === 'edit') {
         element = document.createElement('input');
         element.type = 'text';

@@ -74,6 +74,11 @@ TEST(CountsFitWithinTest, EveryLetterMustBeCovered) {
         const LetterCounts selection = CountsOf(c.selection);
         EXPECT_EQ(CountsFitWithin(word, selection), c.fits) << c.word << " in " << c.selection;
         EXPECT_EQ(CountsFitWithinPortable(word, selection), c.fits) << c.word;
+        // The quick test on the summaries never turns away a word that fits.
+        EXPECT_EQ(LetterSummary(word), LetterSummaryPortable(word)) << c.word;
+        if (c.fits) {
+            EXPECT_EQ(LetterSummary(word) & ~LetterSummary(selection), 0u) << c.word;
+        }
     }
 }
 
@@ -84,6 +89,10 @@ TEST(CountsFitWithinTest, EachSingleLetterShortfallIsSeen) {
         selection.erase(missing, 1);
         EXPECT_FALSE(CountsFitWithin(CountsOf(all), CountsOf(selection))) << all[missing];
         EXPECT_FALSE(CountsFitWithinPortable(CountsOf(all), CountsOf(selection))) << all[missing];
+        EXPECT_NE(LetterSummary(CountsOf(all)) & ~LetterSummary(CountsOf(selection)), 0u)
+            << all[missing];
+        EXPECT_NE(LetterSummary(CountsOf(all + all[missing])) & ~LetterSummary(CountsOf(all)), 0u)
+            << all[missing] << " twice";
     }
     EXPECT_TRUE(CountsFitWithin(CountsOf(all), CountsOf(all)));
 }

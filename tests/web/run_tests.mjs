@@ -208,15 +208,20 @@ async function main() {
       await context.close();
     },
     // After one visit the page, the program and the list come from the service worker's
-    // copies; a folder without a list opens and finds nothing.
+    // copies, and Chromium offers to install the page; a folder without a list opens and
+    // finds nothing.
     'a reload with the network off, and a folder with no list': async (browser) => {
       const { page } = await openPage(browser, url);
       await page.waitForFunction(() => caches.match('dictionary.txt').then(Boolean),
                                  { timeout: 10000, polling: 200 });
       await new Promise((resolve) => { server.closeAllConnections(); server.close(resolve); });
+      await page.evaluateOnNewDocument(() => addEventListener('beforeinstallprompt', () => {
+        window.offersInstall = true;
+      }));
       await page.reload();
       await page.waitForSelector(selection, { timeout: 20000 });
       await typedRound(page);
+      await page.waitForFunction(() => window.offersInstall, { timeout: 10000 });
       check(await page.evaluate(() => document.cookie === '' && localStorage.length === 0),
             'no cookie, nothing in local storage');
       server = await new Promise((resolve) => {
