@@ -139,11 +139,13 @@ test-windows-package: windows
 # The benchmarks of the 32-bit Windows program, under Wine. Google Benchmark is compiled
 # from Debian's source package, which tools/fetch-benchmark-source.sh unpacks.
 WINDOWS_BENCH_BUILD ?= build-windows-bench
+# cmake/toolchain-mingw64.cmake measures the 64-bit program, where 32-bit ones cannot run.
+WINDOWS_BENCH_TOOLCHAIN ?= cmake/toolchain-mingw32.cmake
 
 .PHONY: bench-windows
 bench-windows: deps
 	bash tools/fetch-benchmark-source.sh $(WINDOWS_BENCH_BUILD)/_deps/benchmark
-	cmake -S . -B $(WINDOWS_BENCH_BUILD) -DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-mingw32.cmake \
+	cmake -S . -B $(WINDOWS_BENCH_BUILD) -DCMAKE_TOOLCHAIN_FILE=$(WINDOWS_BENCH_TOOLCHAIN) \
 	    -DCMAKE_BUILD_TYPE=Release -DVELMORA_PARTS="framework;core;res;ui;bench" \
 	    -DVELMORA_BENCHMARK_SOURCE=$(CURDIR)/$(WINDOWS_BENCH_BUILD)/_deps/benchmark
 	cmake --build $(WINDOWS_BENCH_BUILD) -j $(JOBS) --target velmora_bench velmora_window_bench

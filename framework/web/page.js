@@ -57,8 +57,13 @@ var VelmoraPage = (function () {
       // element right after the page changed would make the browser lay it out first.
       this.top = 0;
       this.viewHeight = 0;
+      this.first = 0; // the row shown first
       this.spacer = document.createElement('div');
       this.spacer.className = 'rows';
+      // The rows in view sit one under another in a block moved to the first one's place:
+      // a scroll or a new list moves one block, not each row.
+      this.shownRows = document.createElement('div');
+      this.spacer.append(this.shownRows);
       element.append(this.spacer);
       element.addEventListener('scroll', () => {
         this.top = element.scrollTop;
@@ -67,7 +72,7 @@ var VelmoraPage = (function () {
       element.addEventListener('keydown', (event) => this.onKey(event));
       element.addEventListener('click', (event) => {
         const row = event.target.closest('[role=option]');
-        if (row) this.select(Number(row.dataset.index));
+        if (row) this.select(this.first + this.drawn.indexOf(row));
       });
     }
     reset() {
@@ -109,13 +114,15 @@ var VelmoraPage = (function () {
       const count = this.rows.length;
       this.spacer.style.height = count * this.rowHeight + 'px';
       if (!this.viewHeight) this.viewHeight = this.element.clientHeight; // fixed, as the dialog
-      const first = Math.floor(this.top / this.rowHeight);
+      const first = this.first = Math.floor(this.top / this.rowHeight);
       const shown = Math.min(count - first, Math.ceil(this.viewHeight / this.rowHeight) + 1);
+      this.shownRows.style.top = first * this.rowHeight + 'px';
       while (this.drawn.length < shown) {
         const row = document.createElement('div');
         row.setAttribute('role', 'option');
+        row.id = this.element.id + '-row-' + this.drawn.length;
         row.style.height = row.style.lineHeight = this.rowHeight + 'px';
-        this.spacer.append(row);
+        this.shownRows.append(row);
         this.drawn.push(row);
       }
       let active = '';
@@ -123,10 +130,7 @@ var VelmoraPage = (function () {
         const index = first + slot;
         row.hidden = slot >= shown;
         if (row.hidden) return;
-        row.id = this.element.id + '-row-' + index;
-        row.dataset.index = index;
         row.textContent = this.rows[index];
-        row.style.top = index * this.rowHeight + 'px';
         row.setAttribute('aria-setsize', count);
         row.setAttribute('aria-posinset', index + 1);
         row.setAttribute('aria-selected', index === this.selected);
