@@ -357,11 +357,13 @@ set_clipboard() {
     wait_until "the clipboard to hold the test text" clipboard_is "$1"
 }
 
+# Each read has a time limit: a request that reaches an owner just as it hands the clipboard
+# over (xclip -i ends when it loses it) is never answered, and xclip -o would wait for ever.
 clipboard() {
     if [ "$E2E_DESKTOP" = weston ]; then
         timeout 5 wl-paste --no-newline 2>/dev/null
     else
-        DISPLAY=$APP_DISPLAY xclip -selection clipboard -o 2>/dev/null
+        DISPLAY=$APP_DISPLAY timeout 5 xclip -selection clipboard -o 2>/dev/null
     fi
 }
 clipboard_is() { [ "$(clipboard)" = "$1" ]; }
