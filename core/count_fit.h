@@ -27,15 +27,17 @@ inline bool CountsFitWithinPortable(const LetterCounts& need, const LetterCounts
 }
 
 #ifdef VELMORA_COUNT_FIT_SSE2
-// Lanes 0-7, 8-15, 16-23 and 18-25: the last load overlaps so none reads past letter Z.
+// Eight counts from letter `first` on. The SSE2 tests read lanes 0-7, 8-15, 16-23 and 18-25:
+// the last load overlaps so none reads past letter Z.
+inline __m128i LetterLanes(const LetterCounts& counts, std::size_t first) noexcept {
+    return _mm_loadu_si128(reinterpret_cast<const __m128i*>(counts.data() + first));
+}
+
 inline bool CountsFitWithinSse2(const LetterCounts& need, const LetterCounts& have) noexcept {
-    const auto lanes = [](const LetterCounts& counts, std::size_t first) {
-        return _mm_loadu_si128(reinterpret_cast<const __m128i*>(counts.data() + first));
-    };
-    __m128i exceeds = _mm_cmpgt_epi16(lanes(need, 0), lanes(have, 0));
-    exceeds = _mm_or_si128(exceeds, _mm_cmpgt_epi16(lanes(need, 8), lanes(have, 8)));
-    exceeds = _mm_or_si128(exceeds, _mm_cmpgt_epi16(lanes(need, 16), lanes(have, 16)));
-    exceeds = _mm_or_si128(exceeds, _mm_cmpgt_epi16(lanes(need, 18), lanes(have, 18)));
+    __m128i exceeds = _mm_cmpgt_epi16(LetterLanes(need, 0), LetterLanes(have, 0));
+    exceeds = _mm_or_si128(exceeds, _mm_cmpgt_epi16(LetterLanes(need, 8), LetterLanes(have, 8)));
+    exceeds = _mm_or_si128(exceeds, _mm_cmpgt_epi16(LetterLanes(need, 16), LetterLanes(have, 16)));
+    exceeds = _mm_or_si128(exceeds, _mm_cmpgt_epi16(LetterLanes(need, 18), LetterLanes(have, 18)));
     return _mm_movemask_epi8(exceeds) == 0;
 }
 #endif
@@ -64,10 +66,8 @@ inline std::uint64_t LetterSummaryPortable(const LetterCounts& counts) noexcept 
 #ifdef VELMORA_COUNT_FIT_SSE2
 // The same lanes as CountsFitWithinSse2; of the overlapping last one only Y and Z are new.
 inline std::uint64_t LetterSummarySse2(const LetterCounts& counts) noexcept {
-    const auto lanes = [&counts](std::size_t first) {
-        return _mm_loadu_si128(reinterpret_cast<const __m128i*>(counts.data() + first));
-    };
-    const __m128i aToH = lanes(0), iToP = lanes(8), qToX = lanes(16), sToZ = lanes(18);
+    const __m128i aToH = LetterLanes(counts, 0), iToP = LetterLanes(counts, 8),
+                  qToX = LetterLanes(counts, 16), sToZ = LetterLanes(counts, 18);
     const auto above = [&](__m128i floor) -> std::uint32_t {
         const auto bits = [floor](__m128i low, __m128i high) {
             return static_cast<std::uint32_t>(_mm_movemask_epi8(
