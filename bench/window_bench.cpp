@@ -14,6 +14,7 @@
 #include <QTimer>
 
 #include "framework/qt/private/control_lookup.h"
+#include "framework/resources.h"
 #include "ui/solver_dlg.h"
 
 namespace {
@@ -73,6 +74,7 @@ int main(int argc, char** argv) {
         return 1;
     QDir::setCurrent(folder.path());
 
+    framework::RegisterProgramResources(); // as the framework's start-up does for the program
     CSolverDlg dialog;
     g_dialog = &dialog;
     QTimer::singleShot(0, [&] {

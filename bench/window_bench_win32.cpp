@@ -11,6 +11,7 @@
 #include <filesystem>
 #include <string>
 
+#include "framework/resources.h"
 #include "ui/solver_dlg.h"
 
 namespace {
@@ -127,6 +128,7 @@ int main(int argc, char** argv) {
         return 1;
     fs::current_path(folder);
 
+    framework::RegisterProgramResources(); // as the framework's start-up does for the program
     CSolverDlg dialog;
     g_dialog = &dialog;
     SetTimer(nullptr, 0, 0, RunBenchmarks);

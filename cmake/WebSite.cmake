@@ -5,9 +5,23 @@
 # its notices, and they share the program one folder up.
 set(site ${CMAKE_BINARY_DIR}/site)
 
-# wasm-ld drops the resource registration despite --undefined=velmora_res_anchor (its
-# static initialiser goes with the unreferenced member); an exported anchor keeps it.
-target_link_options(velmora PRIVATE "SHELL:-s EXPORTED_FUNCTIONS=_main,_velmora_res_anchor")
+# Asyncify takes every function that makes an indirect call to be one that may suspend, which
+# slows the search's sort and the list's loading several times over; asyncify_remove.json
+# names the code that never waits on the page (the word search core, the C++ library; a
+# template function's name starts with its return type).
+#
+# The optimiser inlines every function that has a single caller, however large: the word
+# list's loading loop would end up inside InitInstance, which runs once and is instrumented
+# for Asyncify. The browser runs a function that is called once on its baseline compiler
+# for good, so the loop, the heaviest work of the page's start, would run there slowed by
+# the instrumentation; kept out, it and the functions it calls stay plain, and those called
+# per line are optimised by the browser while the list loads.
+set(asyncify_remove ${CMAKE_SOURCE_DIR}/framework/web/asyncify_remove.json)
+target_link_options(velmora PRIVATE
+    "SHELL:-s ASYNCIFY_REMOVE=@${asyncify_remove}"
+    "SHELL:-s BINARYEN_EXTRA_PASSES=--one-caller-inline-max-function-size=0")
+set_property(TARGET velmora APPEND PROPERTY LINK_DEPENDS ${asyncify_remove})
+
 # Emscripten's mmap is a malloc and a memset of the whole mapping, and the word list's
 # blocks are megabytes: without __unix__ the core takes them from the aligned operator new,
 # whose memory the page's heap hands out as it is.

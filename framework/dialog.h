@@ -32,6 +32,11 @@ public:
     // Ends the modal loop with `result` once the current message has been handled.
     void EndDialog(int result);
 
+    // A rectangle in the dialog's units to pixels of its client area, by the base units of
+    // the dialog's font, as its template's controls were placed; unchanged while the dialog
+    // has no window.
+    void MapDialogRect(LPRECT rect) const;
+
     // Runs DoDataExchange; with saveAndValidate FALSE it only binds controls.
     BOOL UpdateData(BOOL saveAndValidate = TRUE);
 

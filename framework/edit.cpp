@@ -1,7 +1,7 @@
 // The edit box wrapper forwards to the control (see edit.h).
 #include "framework/edit.h"
 
-#include "framework/win_api.h"
+#include "framework/winapi/win_api.h"
 
 void CEdit::SetSel(int start, int end) {
     ::SendMessageA(m_hWnd, EM_SETSEL, static_cast<WPARAM>(start), end);

@@ -3,7 +3,7 @@
 
 #include <vector>
 
-#include "framework/win_api.h"
+#include "framework/winapi/win_api.h"
 
 void CListBox::ResetContent() {
     ::SendMessageA(m_hWnd, LB_RESETCONTENT, 0, 0);

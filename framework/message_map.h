@@ -8,7 +8,7 @@
 // program uses exist.
 #pragma once
 
-#include "framework/win_messages.h"
+#include "framework/winapi/win_messages.h"
 
 class CCmdTarget;
 

@@ -7,7 +7,7 @@
 // also validates it. It is not a general drawing API.
 #pragma once
 
-#include "framework/win_types.h"
+#include "framework/winapi/win_types.h"
 
 class CWnd;
 

@@ -1,15 +1,16 @@
 // The resource table: how the executable's resource module hands its dialog templates, icon
 // groups and version block to the framework.
 //
-// The resource module registers its data during static initialisation; the framework looks
-// it up by number when a dialog is created (CDialog::DoModal) or an icon loaded (LoadIconA).
+// The resource module registers its data when the framework's start-up calls
+// RegisterProgramResources; the framework looks it up by number when a dialog is created
+// (CDialog::DoModal) or an icon loaded (LoadIconA).
 // The table keeps pointers, so registered data must live as long as the program (static
 // data). Registering a number again replaces the earlier entry. It is not a file format.
 #pragma once
 
 #include <span>
 
-#include "framework/win_types.h"
+#include "framework/winapi/win_types.h"
 
 namespace framework {
 
@@ -47,6 +48,11 @@ struct VersionInfo {
     const char* productName;
     const char* fileDescription;
 };
+
+// Provided by the program's resource module, as a program provides its entry point: registers
+// the program's dialog templates, icon groups and version block. The framework's start-up
+// calls it once, before InitInstance; a test program with a main of its own calls it itself.
+void RegisterProgramResources();
 
 void RegisterDialogTemplate(UINT id, const DialogTemplate& dialog);
 // `icoFile` holds a whole .ico file (its directory and images).

@@ -1,16 +1,8 @@
-// Hands the program's resources to the framework during static initialisation, and holds
+// Hands the program's resources to the framework when its start-up asks for them, and holds
 // the executable's version block.
-//
-// Nothing calls into this file, so a linker could leave it out of a program that takes it
-// from a static library; the build passes --undefined=velmora_res_anchor to every program
-// that links velmora_res (res/CMakeLists.txt), which keeps it in.
 #include "res/resource.h"
 #include "res/resource_data.h"
 #include "res/version.h"
-
-extern "C" {
-int velmora_res_anchor;
-}
 
 namespace res {
 
@@ -23,15 +15,11 @@ const framework::VersionInfo kVersion = {
     .fileDescription = VELMORA_FILE_DESCRIPTION,
 };
 
-namespace {
-
-[[maybe_unused]] const bool kRegistered = [] {
-    framework::RegisterDialogTemplate(IDD_SOLVER_DIALOG, kSolverDialog);
-    if (kMainIconSize > 0)
-        framework::RegisterIconGroup(IDR_MAINFRAME, {kMainIconBytes, kMainIconSize});
-    framework::RegisterVersionInfo(kVersion);
-    return true;
-}();
-
-} // namespace
 } // namespace res
+
+void framework::RegisterProgramResources() {
+    RegisterDialogTemplate(IDD_SOLVER_DIALOG, res::kSolverDialog);
+    if (res::kMainIconSize > 0)
+        RegisterIconGroup(IDR_MAINFRAME, {res::kMainIconBytes, res::kMainIconSize});
+    RegisterVersionInfo(res::kVersion);
+}

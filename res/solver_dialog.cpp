@@ -2,7 +2,7 @@
 // dialog. Controls are in template order, which is also the tab order; positions are in
 // dialog units. The boxes without text of their own carry the name a screen reader gives
 // them (the last field).
-#include "framework/win_styles.h"
+#include "framework/winapi/win_styles.h"
 #include "res/resource.h"
 #include "res/resource_data.h"
 

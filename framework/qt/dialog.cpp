@@ -42,3 +42,9 @@ void CDialog::EndDialog(int result) {
     if (auto* window = dynamic_cast<framework::DialogWindow*>(framework::WidgetFromHwnd(m_hWnd)))
         window->done(result);
 }
+
+void CDialog::MapDialogRect(LPRECT rect) const {
+    const auto* window = dynamic_cast<framework::DialogWindow*>(framework::WidgetFromHwnd(m_hWnd));
+    if (rect && window)
+        framework::MapDialogUnits(*rect, window->BaseUnits());
+}

@@ -5,7 +5,7 @@
 
 #include "framework/qt/private/dialog_window.h"
 #include "framework/qt/private/handles.h"
-#include "framework/win_api.h"
+#include "framework/winapi/win_api.h"
 #include "framework/wnd.h"
 
 CPaintDC::CPaintDC(CWnd* window) {

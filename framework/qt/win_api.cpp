@@ -1,5 +1,5 @@
 // The window-system calls (see win_api.h).
-#include "framework/win_api.h"
+#include "framework/winapi/win_api.h"
 
 #include <QPainter>
 #include <QWidget>
@@ -7,7 +7,7 @@
 #include "framework/qt/private/handles.h"
 #include "framework/qt/private/icon_loader.h"
 #include "framework/qt/private/window_proc.h"
-#include "framework/win_messages.h"
+#include "framework/winapi/win_messages.h"
 #include "framework/wnd.h"
 
 namespace {

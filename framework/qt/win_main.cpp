@@ -1,6 +1,6 @@
 // The process entry point of a framework program (target velmora_winmain): starts the
-// toolkit, describes the application from its version block, and runs the one application
-// object's InitInstance. FALSE ends the process with status 0; TRUE runs the event loop.
+// toolkit, registers the program's resources, describes the application from its version
+// block, and runs the one application object's InitInstance. FALSE ends the process with status 0; TRUE runs the event loop.
 // The program takes no command line: the toolkit sees the program's name alone, so options
 // such as -platform, -style or -reverse change nothing. Its environment variables
 // (QT_QPA_PLATFORM and the like) still apply, as desktops set them.
@@ -30,6 +30,7 @@ int RunApplication() {
     CWinApp* application = AfxGetApp();
     if (!application)
         return 1; // a program without an application object has nothing to run
+    framework::RegisterProgramResources();
     DescribeApplication(application->GetAppName());
     if (!application->InitInstance())
         return 0;

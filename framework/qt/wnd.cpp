@@ -8,7 +8,7 @@
 #include "framework/qt/private/dialog_window.h"
 #include "framework/qt/private/handles.h"
 #include "framework/qt/private/window_proc.h"
-#include "framework/win_api.h"
+#include "framework/winapi/win_api.h"
 
 CWnd::~CWnd() {
     framework::DetachWindowObject(this);

@@ -1,13 +1,13 @@
 // Modal dialogs from templates (see dialog.h), as the page itself.
 #include "framework/dialog.h"
 
-#include "framework/private/window_objects.h"
+#include "framework/emulated/window_objects.h"
 #include "framework/resources.h"
 #include "framework/web/private/dialog_builder.h"
 #include "framework/web/private/handles.h"
 #include "framework/web/private/list_rows.h"
 #include "framework/web/private/page_bridge.h"
-#include "framework/win_api.h"
+#include "framework/winapi/win_api.h"
 
 namespace framework {
 namespace {
@@ -58,4 +58,9 @@ INT_PTR CDialog::DoModal() {
 void CDialog::EndDialog(int result) {
     m_ended = true;
     m_endCode = result;
+}
+
+void CDialog::MapDialogRect(LPRECT rect) const {
+    if (const framework::WindowRecord* record = framework::FindWindowRecord(m_hWnd); rect && record)
+        framework::MapDialogUnits(*rect, record->baseUnits);
 }

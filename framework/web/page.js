@@ -15,6 +15,7 @@ var VelmoraPage = (function () {
   const listViews = new Map(); // handle -> ListView
   const clicks = []; // handles of the buttons clicked, oldest first
   let wakeLoop = null; // resolves the modal loop's wait
+  let pastedText = ''; // the clipboard's text as last read
   let dialogRoot = null;
   let dialogSize = { width: 0, height: 0 };
 
@@ -35,13 +36,6 @@ var VelmoraPage = (function () {
       result += upper.length === character.length ? upper : character;
     }
     return result;
-  }
-
-  // The clipboard's text as one line: a NUL ends it, and CR LF, LF and CR each become one
-  // space, so no letter of a multi-line text is lost.
-  function asOneLine(text) {
-    const nul = text.indexOf('\0');
-    return (nul >= 0 ? text.slice(0, nul) : text).replace(/\r\n|\r|\n/g, ' ');
   }
 
   // A list box: an ARIA listbox whose rows are drawn only while in view.
@@ -159,15 +153,14 @@ var VelmoraPage = (function () {
     return (italic ? 'italic ' : '') + weight + ' ' + pointSize + 'pt ' + family;
   }
 
-  // The dialog base units of the font: (average width of A-Z and a-z / 26 + 1) / 2, and
-  // the font's height, in whole CSS pixels.
-  function baseUnits(font) {
+  // What the dialog's base units are made of (framework/emulated/dialog_units.h): the width
+  // of "A".."Z" "a".."z" together and the font's height, in whole CSS pixels.
+  function measureFont(font) {
     const context = document.createElement('canvas').getContext('2d');
     context.font = font;
     const metrics = context.measureText('ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz');
-    const width = Math.round(metrics.width);
     const height = Math.ceil(metrics.fontBoundingBoxAscent + metrics.fontBoundingBoxDescent);
-    return { x: Math.floor((Math.floor(width / 26) + 1) / 2), y: height || 13 };
+    return { alphabetWidth: Math.round(metrics.width), height: height || 13 };
   }
 
   // The page's word list is fetched while the program itself downloads and compiles.
@@ -178,8 +171,8 @@ var VelmoraPage = (function () {
   return {
     // "dictionary.txt" of the page's folder, or null when there is none (or no network).
     wordList() { return wordList; },
-    // Makes the page the dialog: its title, font and an empty form; returns the base units
-    // as x + y * 65536.
+    // Makes the page the dialog: its title, font and an empty form; returns the font's
+    // measures as alphabet width + height * 65536.
     createDialog(handle, caption, face, pointSize, weight, italic) {
       const frame = document.createElement('div');
       frame.className = 'velmora-frame';
@@ -193,9 +186,9 @@ var VelmoraPage = (function () {
       document.title = caption;
       elements.set(handle, form);
       dialogRoot = form;
-      const units = baseUnits(form.style.font);
-      form.dataset.rowHeight = units.y + 2;
-      return units.x + units.y * 65536;
+      const font = measureFont(form.style.font);
+      form.dataset.rowHeight = font.height + 2;
+      return font.alphabetWidth + font.height * 65536;
     },
     setDialogSize(handle, width, height) {
       const form = elements.get(handle);
@@ -301,19 +294,25 @@ var VelmoraPage = (function () {
       else if (element.localName === 'fieldset') element.firstChild.textContent = text;
       else element.textContent = text;
     },
-    // WM_PASTE: the clipboard's text replaces the selection at the caret. A refused read
-    // (no permission, not a secure context) pastes nothing, as an empty clipboard would.
-    async paste(handle) {
-      const input = elements.get(handle);
-      if (!input || input.readOnly) return;
-      let text = '';
+    // WM_PASTE, first half: the clipboard's text, kept for clipboardText(); false when the
+    // browser refuses to read it (no permission, not a secure context), as if it were empty.
+    async readClipboard() {
       try {
-        text = await navigator.clipboard.readText();
+        pastedText = await navigator.clipboard.readText();
+        return true;
       } catch (refused) {
-        return;
+        pastedText = '';
+        return false;
       }
+    },
+    clipboardText() { return pastedText; },
+    // WM_PASTE, second half: the text (made one line by the program) replaces the selection
+    // at the caret, in capitals in an upper-case box; a read-only box takes nothing.
+    replaceSelection(handle, text) {
+      const input = elements.get(handle);
+      if (!input || input.localName !== 'input' || input.readOnly) return;
       if (input.getAttribute('autocapitalize')) text = upperCase(text);
-      input.setRangeText(asOneLine(text), input.selectionStart, input.selectionEnd, 'end');
+      input.setRangeText(text, input.selectionStart, input.selectionEnd, 'end');
     },
     // WM_COPY: the selected text onto the clipboard; with nothing selected the clipboard
     // is left as it was.

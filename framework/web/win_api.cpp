@@ -1,10 +1,10 @@
 // The window-system calls (see win_api.h) on the page.
-#include "framework/win_api.h"
+#include "framework/winapi/win_api.h"
 
 #include "framework/resources.h"
 #include "framework/web/private/handles.h"
 #include "framework/web/private/window_proc.h"
-#include "framework/win_messages.h"
+#include "framework/winapi/win_messages.h"
 #include "framework/wnd.h"
 
 namespace {
@@ -16,13 +16,18 @@ BOOL IsIconic(HWND) {
     return FALSE;
 }
 
-// The client area in dialog pixels; the page scales the dialog as a whole, which changes
-// nothing the program sees.
+// A dialog's client area in its own CSS pixels (a control's is empty): the page scales the
+// dialog as a whole, which changes nothing the program sees.
 BOOL GetClientRect(HWND window, LPRECT rect) {
     if (!rect)
         return FALSE;
     *rect = RECT{};
-    return framework::FindWindowRecord(window) ? TRUE : FALSE;
+    const framework::WindowRecord* record = framework::FindWindowRecord(window);
+    if (!record)
+        return FALSE;
+    rect->right = record->width;
+    rect->bottom = record->height;
+    return TRUE;
 }
 
 int GetSystemMetrics(int index) {

@@ -1,11 +1,11 @@
 // Windows as program objects (see wnd.h), on the page's elements.
 #include "framework/wnd.h"
 
-#include "framework/private/window_objects.h"
+#include "framework/emulated/window_objects.h"
 #include "framework/web/private/handles.h"
 #include "framework/web/private/page_bridge.h"
 #include "framework/web/private/window_proc.h"
-#include "framework/win_api.h"
+#include "framework/winapi/win_api.h"
 
 CWnd::~CWnd() {
     framework::DetachWindowObject(this);

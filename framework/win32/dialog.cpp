@@ -106,3 +106,8 @@ void CDialog::EndDialog(int result) {
     if (m_hWnd)
         ::PostMessageA(m_hWnd, WM_NULL, 0, 0); // wakes the loop should it be waiting
 }
+
+void CDialog::MapDialogRect(LPRECT rect) const {
+    if (rect && m_hWnd)
+        ::MapDialogRect(m_hWnd, rect);
+}

@@ -1,6 +1,7 @@
-// The process entry point of a framework program (target velmora_winmain): runs the one
-// application object's InitInstance. FALSE ends the process with status 0; TRUE runs the
-// message loop until WM_QUIT. The program takes no command line: it is never read.
+// The process entry point of a framework program (target velmora_winmain): registers the
+// program's resources and runs the one application object's InitInstance. FALSE ends the
+// process with status 0; TRUE runs the message loop until WM_QUIT. The program takes no command line: it is never read.
+#include "framework/resources.h"
 #include "framework/win_app.h"
 #include "framework/win32/private/wine_focus.h"
 
@@ -11,6 +12,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     int status = 0;
     if (framework::RestartedForWindowManagerFocus(status))
         return status;
+    framework::RegisterProgramResources();
     if (!application->InitInstance())
         return 0;
     MSG message{};

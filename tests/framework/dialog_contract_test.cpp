@@ -89,7 +89,7 @@ constexpr UINT kTestIconId = 9002;
 
 } // namespace
 
-class DialogContractTest : public QObject {
+class DialogContractTest : public fwtest::ProgramTest {
     Q_OBJECT
 
 private slots:

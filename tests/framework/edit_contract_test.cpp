@@ -28,7 +28,7 @@ QString Text(const CWnd& dialog, int id) {
 
 } // namespace
 
-class EditContractTest : public QObject {
+class EditContractTest : public fwtest::ProgramTest {
     Q_OBJECT
 
 private slots:

@@ -28,7 +28,7 @@ QStringList Rows(const CListBox& list) {
 
 } // namespace
 
-class ListBoxContractTest : public QObject {
+class ListBoxContractTest : public fwtest::ProgramTest {
     Q_OBJECT
 
 private slots:

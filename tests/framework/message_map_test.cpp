@@ -59,7 +59,7 @@ END_MESSAGE_MAP()
 
 } // namespace
 
-class MessageMapTest : public QObject {
+class MessageMapTest : public fwtest::ProgramTest {
     Q_OBJECT
 
 private slots:

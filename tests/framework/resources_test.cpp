@@ -10,7 +10,7 @@
 using ByteVector = std::vector<unsigned char>;
 Q_DECLARE_METATYPE(ByteVector)
 
-class ResourcesTest : public QObject {
+class ResourcesTest : public fwtest::ProgramTest {
     Q_OBJECT
 
 private slots:

@@ -4,15 +4,25 @@
 #pragma once
 
 #include <QColor>
+#include <QObject>
 #include <QWidget>
 #include <functional>
 #include <vector>
 
 #include "framework/afxwin.h"
 #include "framework/qt/private/control_lookup.h"
+#include "framework/resources.h"
 #include "res/resource.h"
 
 namespace fwtest {
+
+// The base of the Qt Test classes that use the program's resources: QTEST_MAIN calls initMain
+// before it makes the application, so they are registered first, as the framework's start-up
+// registers them for the program.
+class ProgramTest : public QObject {
+public:
+    static void initMain() { framework::RegisterProgramResources(); }
+};
 
 // What RunModal's DoModal returns when the steps left the dialog running.
 inline constexpr int kEndedByTest = 4242;

@@ -16,7 +16,7 @@ QList<HWND> BadHandles() {
 
 } // namespace
 
-class WinApiTest : public QObject {
+class WinApiTest : public fwtest::ProgramTest {
     Q_OBJECT
 
 private slots:

@@ -8,6 +8,7 @@
 #include <QTest>
 
 #include "framework/qt/private/icon_loader.h"
+#include "tests/framework/test_support.h"
 #include "tests/ui/solver_fixture.h"
 
 using uitest::ScratchCurrentDir;
@@ -28,7 +29,7 @@ void Restore(SolverWindow& w) {
 
 }  // namespace
 
-class SolverDlgTest : public QObject {
+class SolverDlgTest : public fwtest::ProgramTest {
     Q_OBJECT
 
 private slots:

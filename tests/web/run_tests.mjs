@@ -1,7 +1,9 @@
 // The page in Debian's chromium and firefox-esr, driven headless with puppeteer-core; every
 // control is found by its accessible name (puppeteer's ARIA selectors), as a screen reader
 // finds it. Answers are checked against tests/e2e/reference_answer.awk on the same list.
-//   usage: node tests/web/run_tests.mjs SITE   (SITE: build-web/site)
+// The framework's contract test runs on the page too, in both browsers.
+//   usage: node tests/web/run_tests.mjs SITE CONTRACT
+//   (SITE: build-web/site; CONTRACT: build-web/tests/framework, framework_conformance_test's)
 import { execFileSync } from 'node:child_process';
 import fs from 'node:fs';
 import http from 'node:http';
@@ -12,13 +14,15 @@ import puppeteer from 'puppeteer-core';
 
 const here = path.dirname(fileURLToPath(import.meta.url));
 const site = path.resolve(process.argv[2] || 'build-web/site');
+const contract = path.resolve(process.argv[3] || 'build-web/tests/framework');
 const selection = '::-p-aria([name="Selection"][role="textbox"])';
 const answerBox = '::-p-aria([name="Answer for the clipboard"][role="textbox"])';
 const solutions = '::-p-aria([name="Solutions"][role="listbox"])';
 const option = '::-p-aria([role="option"])';
 const button = (name) => `::-p-aria([name="${name}"][role="button"])`;
 
-// The site over HTTP on 127.0.0.1; /nolist/ is the more/ folder's page without its list.
+// The site over HTTP on 127.0.0.1; /nolist/ is the more/ folder's page without its list, and
+// /contract/ the framework's contract test.
 const types = { '.html': 'text/html', '.js': 'text/javascript', '.wasm': 'application/wasm',
                 '.css': 'text/css', '.png': 'image/png', '.webmanifest': 'application/manifest+json' };
 function serve() {
@@ -26,7 +30,10 @@ function serve() {
     let name = decodeURIComponent(new URL(request.url, 'http://host').pathname);
     if (name.endsWith('/')) name += 'index.html';
     name = name.replace(/^\/nolist\/(?!dictionary\.txt$)/, '/more/');
-    fs.readFile(path.join(site, path.normalize(name)), (error, body) => {
+    let file = path.join(site, path.normalize(name));
+    if (name === '/contract/index.html') file = path.join(here, 'conformance.html');
+    else if (name.startsWith('/contract/')) file = path.join(contract, path.basename(name));
+    fs.readFile(file, (error, body) => {
       response.writeHead(error ? 404 : 200,
                          { 'content-type': types[path.extname(name)] || 'text/plain' });
       response.end(error ? '' : body);
@@ -102,6 +109,22 @@ async function typedRound(page) {
     { timeout: 5000 }, expected[expected.length - 1]);
 }
 
+// The framework's contract test (one GoogleTest source for every backend) on the page: its
+// report comes to the console, and its last line tells its exit status.
+async function contractTest(browser, url) {
+  const page = await browser.newPage();
+  const report = [];
+  const ended = new Promise((resolve) => page.on('console', (message) => {
+    report.push(message.text());
+    const status = /^conformance exit status: (\d+)/.exec(message.text());
+    if (status) resolve(Number(status[1]));
+  }));
+  await page.goto(url + 'contract/');
+  const status = await Promise.race([ended, new Promise((resolve) => setTimeout(resolve, 60000, 'no end'))]);
+  check(status === 0, `the contract test on the page: ${status}\n${report.join('\n')}`);
+  await page.close();
+}
+
 const clipboard = {
   write: (page, text) => page.evaluate((text) => navigator.clipboard.writeText(text), text),
   read: (page) => page.evaluate(() => navigator.clipboard.readText()),
@@ -170,9 +193,11 @@ async function main() {
     check(errors.length === 0, `page errors: ${errors}`);
     await page.close();
   };
-  await inBrowser('firefox', url, { 'the round': round });
+  const contractScenario = (browser) => contractTest(browser, url);
+  await inBrowser('firefox', url, { 'the round': round, 'the framework\'s contract': contractScenario });
   await inBrowser('chromium', url, {
     'the round': round,
+    'the framework\'s contract': contractScenario,
     // A phone: no sideways scrolling, the whole dialog in view, and taps work.
     'a phone, 390 x 844 with touch': async (browser) => {
       const page = await browser.newPage();

@@ -14,7 +14,7 @@
 #include "framework/qt/private/list_box_accessible.h"
 #include "framework/qt/private/message_bridge.h"
 #include "framework/resources.h"
-#include "framework/win_styles.h"
+#include "framework/winapi/win_styles.h"
 
 namespace framework {
 namespace {

@@ -3,9 +3,6 @@
 
 #include <QFont>
 #include <QFontMetrics>
-#include <cstdint>
-#include <cstdlib>
-#include <limits>
 
 namespace framework {
 
@@ -83,30 +80,18 @@ CString ToCString(const QString& text) {
     return CString(bytes.constData());
 }
 
-int MulDiv(int number, int numerator, int denominator) {
-    if (denominator == 0)
-        return -1;
-    const std::int64_t product = static_cast<std::int64_t>(number) * numerator;
-    const std::int64_t divisor = std::abs(static_cast<std::int64_t>(denominator));
-    const std::int64_t quotient = (std::abs(product) + divisor / 2) / divisor;
-    if (quotient > std::numeric_limits<int>::max())
-        return -1;
-    const bool negative = (product < 0) != (denominator < 0);
-    return static_cast<int>(negative ? -quotient : quotient);
-}
-
-QSize DialogBaseUnits(const QFont& font) {
+DialogBaseUnits BaseUnitsOf(const QFont& font) {
     const QFontMetrics metrics(font);
-    const int alphabetWidth = metrics.horizontalAdvance(
-        QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
-    return QSize((alphabetWidth / 26 + 1) / 2, metrics.height());
+    return BaseUnitsOfFont(metrics.horizontalAdvance(QStringLiteral(
+                               "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz")),
+                           metrics.height());
 }
 
-QRect DialogUnitsToPixels(const QRect& dialogUnits, const QSize& baseUnits) {
-    return QRect(MulDiv(dialogUnits.x(), baseUnits.width(), 4),
-                 MulDiv(dialogUnits.y(), baseUnits.height(), 8),
-                 MulDiv(dialogUnits.width(), baseUnits.width(), 4),
-                 MulDiv(dialogUnits.height(), baseUnits.height(), 8));
+QRect DialogUnitsToPixels(const QRect& dialogUnits, DialogBaseUnits baseUnits) {
+    return QRect(HorizontalPixels(dialogUnits.x(), baseUnits),
+                 VerticalPixels(dialogUnits.y(), baseUnits),
+                 HorizontalPixels(dialogUnits.width(), baseUnits),
+                 VerticalPixels(dialogUnits.height(), baseUnits));
 }
 
 } // namespace framework

@@ -6,15 +6,16 @@
 // a Windows editor (CAF\xC9) is shown and copied as the word it is (CAFÉ), not as U+FFFD.
 // Toolkit text goes back as UTF-8: every text comes back whole, a UTF-8 byte string comes
 // back byte for byte, and a Windows-1252 one as the same text in UTF-8. Lengths are
-// counted in bytes. Geometry: dialog units are scaled by the dialog font's base units the
-// way the original window system does. Nothing here touches a widget.
+// counted in bytes. Geometry: dialog units are scaled by the dialog font's base units by the
+// rule the page backend shares (framework/emulated/dialog_units.h). Nothing here touches a
+// widget.
 #pragma once
 
 #include <QRect>
-#include <QSize>
 #include <QString>
 
 #include "framework/cstring.h"
+#include "framework/emulated/dialog_units.h"
 
 class QFont;
 
@@ -23,16 +24,10 @@ namespace framework {
 QString ToQString(const char* narrowText); // null gives an empty text
 CString ToCString(const QString& text);
 
-// number * numerator / denominator rounded half away from zero, as the window system's
-// MulDiv does; -1 when the denominator is 0 or the result does not fit an int.
-int MulDiv(int number, int numerator, int denominator);
+// The dialog base units of `font`, measured in pixels.
+DialogBaseUnits BaseUnitsOf(const QFont& font);
 
-// The dialog base units of `font`: x = (average width of "A".."Z" "a".."z" / 26 + 1) / 2,
-// y = the font's height, in pixels.
-QSize DialogBaseUnits(const QFont& font);
-
-// A rectangle in dialog units to pixels: x and width scale by base.x / 4, y and height by
-// base.y / 8.
-QRect DialogUnitsToPixels(const QRect& dialogUnits, const QSize& baseUnits);
+// A rectangle in dialog units (x, y, width, height) to pixels.
+QRect DialogUnitsToPixels(const QRect& dialogUnits, DialogBaseUnits baseUnits);
 
 } // namespace framework

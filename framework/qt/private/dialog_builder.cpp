@@ -11,7 +11,7 @@
 #include "framework/qt/private/dialog_window.h"
 #include "framework/qt/private/handles.h"
 #include "framework/resources.h"
-#include "framework/win_styles.h"
+#include "framework/winapi/win_styles.h"
 
 namespace framework {
 namespace {
@@ -51,7 +51,7 @@ QFont FontOf(const DialogTemplate& dialog) {
     return font;
 }
 
-void PlaceOnScreen(DialogWindow& window, const DialogTemplate& dialog, const QSize& baseUnits) {
+void PlaceOnScreen(DialogWindow& window, const DialogTemplate& dialog, DialogBaseUnits baseUnits) {
     const QWidget* parent = window.parentWidget();
     QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen();
     if (!screen)
@@ -92,7 +92,8 @@ std::unique_ptr<DialogWindow> BuildDialog(const DialogTemplate& dialog, QWidget*
     window->setFont(FontOf(dialog));
     RegisterWindow(window.get());
 
-    const QSize baseUnits = DialogBaseUnits(window->font());
+    const DialogBaseUnits baseUnits = BaseUnitsOf(window->font());
+    window->SetBaseUnits(baseUnits);
     const QSize size = DialogUnitsToPixels(QRect(0, 0, dialog.cx, dialog.cy), baseUnits).size();
     if (dialog.style & WS_THICKFRAME)
         window->resize(size);

@@ -7,7 +7,7 @@
 #include "framework/qt/private/handles.h"
 #include "framework/qt/private/icon_loader.h"
 #include "framework/qt/private/window_proc.h"
-#include "framework/win_messages.h"
+#include "framework/winapi/win_messages.h"
 
 namespace framework {
 namespace {

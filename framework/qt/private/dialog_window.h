@@ -12,6 +12,8 @@
 #include <QList>
 #include <QPointer>
 
+#include "framework/emulated/dialog_units.h"
+
 namespace framework {
 
 class DialogWindow : public QDialog {
@@ -21,6 +23,10 @@ public:
     // The template's controls in template order, for focus and minimised painting.
     void SetControls(const QList<QWidget*>& controls);
     const QList<QPointer<QWidget>>& Controls() const { return m_controls; }
+
+    // The base units of the dialog's font, by which its template was placed.
+    void SetBaseUnits(DialogBaseUnits baseUnits) { m_baseUnits = baseUnits; }
+    DialogBaseUnits BaseUnits() const { return m_baseUnits; }
 
     // SW_MINIMIZE: minimises now, or, before the window is first shown, makes it start
     // minimised (on X: asks the window manager; see dialog_window.cpp).
@@ -45,6 +51,7 @@ private:
     QList<QPointer<QWidget>> m_hiddenWhileMinimised;
     QPointer<QWidget> m_focusAfterRestore;
     bool m_painting = false;
+    DialogBaseUnits m_baseUnits;
 };
 
 } // namespace framework

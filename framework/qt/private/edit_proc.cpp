@@ -5,23 +5,12 @@
 #include <QMimeData>
 #include <algorithm>
 
+#include "framework/private/paste_text.h"
 #include "framework/qt/private/window_proc.h"
-#include "framework/win_messages.h"
+#include "framework/winapi/win_messages.h"
 
 namespace framework {
 namespace {
-
-// The clipboard's text as one line: every line break (CR LF, LF or CR) becomes one space,
-// so no letter of a multi-line text is lost, and a NUL ends the text as it ends a C string.
-QString ClipboardTextAsOneLine(const QMimeData& data) {
-    QString text = data.text();
-    if (const qsizetype nul = text.indexOf(QChar(0)); nul >= 0)
-        text.truncate(nul);
-    text.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
-    text.replace(QChar('\r'), QChar(' '));
-    text.replace(QChar('\n'), QChar(' '));
-    return text;
-}
 
 void Paste(QLineEdit* edit) {
     if (edit->isReadOnly() || !QGuiApplication::clipboard())
@@ -29,9 +18,13 @@ void Paste(QLineEdit* edit) {
     const QMimeData* data = QGuiApplication::clipboard()->mimeData();
     if (!data || !data->hasText())
         return;
+    const QByteArray text = data->text().toUtf8();
+    const std::string line = PastedLine(std::string_view(text.constData(), text.size()));
+    if (line.empty())
+        return;
     // insert() replaces the selection at the caret and runs the box's validator, which turns
     // letters into capitals in an upper-case box.
-    edit->insert(ClipboardTextAsOneLine(*data));
+    edit->insert(QString::fromStdString(line));
 }
 
 // EM_SETSEL: start -1 removes the selection; an end of -1 (or past the text) means the end.

@@ -6,8 +6,8 @@
 // toolkit's widgets. Not for application code: it speaks toolkit types.
 #pragma once
 
-#include "framework/private/window_objects.h"
-#include "framework/win_types.h"
+#include "framework/emulated/window_objects.h"
+#include "framework/winapi/win_types.h"
 
 class QPainter;
 class QWidget;

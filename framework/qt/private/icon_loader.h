@@ -11,7 +11,7 @@
 #include <span>
 #include <vector>
 
-#include "framework/win_types.h"
+#include "framework/winapi/win_types.h"
 
 namespace framework {
 

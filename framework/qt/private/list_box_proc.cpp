@@ -4,7 +4,7 @@
 
 #include "framework/qt/private/convert.h"
 #include "framework/qt/private/window_proc.h"
-#include "framework/win_messages.h"
+#include "framework/winapi/win_messages.h"
 
 namespace framework {
 namespace {

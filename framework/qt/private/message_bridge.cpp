@@ -5,8 +5,8 @@
 
 #include "framework/qt/private/dialog_window.h"
 #include "framework/qt/private/handles.h"
-#include "framework/win_api.h"
-#include "framework/win_messages.h"
+#include "framework/winapi/win_api.h"
+#include "framework/winapi/win_messages.h"
 
 namespace framework {
 namespace {

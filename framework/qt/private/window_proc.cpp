@@ -5,7 +5,7 @@
 #include <QListWidget>
 
 #include "framework/qt/private/handles.h"
-#include "framework/win_messages.h"
+#include "framework/winapi/win_messages.h"
 
 namespace framework {
 

@@ -6,8 +6,8 @@
 // messages.
 #pragma once
 
-#include "framework/private/message_routing.h" // DefaultWindowProc, FailureResult
-#include "framework/win_types.h"
+#include "framework/emulated/message_routing.h" // DefaultWindowProc, FailureResult
+#include "framework/winapi/win_types.h"
 
 class QLineEdit;
 class QListWidget;

@@ -1,23 +1,14 @@
 // The dialog's page elements from its template (see dialog_builder.h).
 #include "framework/web/private/dialog_builder.h"
 
-#include <cstdint>
-#include <cstdlib>
 #include <strings.h>
 
 #include "framework/web/private/handles.h"
 #include "framework/web/private/page_bridge.h"
-#include "framework/win_styles.h"
+#include "framework/winapi/win_styles.h"
 
 namespace framework {
 namespace {
-
-// number * numerator / denominator, rounded half away from zero.
-int MulDiv(int number, int numerator, int denominator) {
-    const std::int64_t product = static_cast<std::int64_t>(number) * numerator;
-    const std::int64_t quotient = (std::llabs(product) + denominator / 2) / denominator;
-    return static_cast<int>(product < 0 ? -quotient : quotient);
-}
 
 bool IsClass(const DialogItemTemplate& item, const char* name) {
     return item.className && strcasecmp(item.className, name) == 0;
@@ -69,13 +60,17 @@ page::ControlFlags FlagsOf(WindowKind kind, DWORD style) {
 
 HWND BuildDialog(const DialogTemplate& dialog) {
     const HWND window = RegisterWindow({WindowKind::Dialog, nullptr, -1, dialog.style});
-    const page::BaseUnits units =
+    const page::FontMeasures font =
         page::CreateDialog(window, dialog.caption, dialog.fontFace,
                            dialog.pointSize > 0 ? dialog.pointSize : 9,
                            dialog.weight > 0 ? dialog.weight : 400, dialog.italic);
-    const auto x = [&units](int value) { return MulDiv(value, units.x, 4); };
-    const auto y = [&units](int value) { return MulDiv(value, units.y, 8); };
-    page::SetDialogSize(window, x(dialog.cx), y(dialog.cy));
+    WindowRecord& record = *FindWindowRecord(window);
+    record.baseUnits = BaseUnitsOfFont(font.alphabetWidth, font.height);
+    const auto x = [base = record.baseUnits](int value) { return HorizontalPixels(value, base); };
+    const auto y = [base = record.baseUnits](int value) { return VerticalPixels(value, base); };
+    record.width = x(dialog.cx);
+    record.height = y(dialog.cy);
+    page::SetDialogSize(window, record.width, record.height);
 
     for (const DialogItemTemplate& item : dialog.items) {
         const WindowKind kind = KindOf(item);

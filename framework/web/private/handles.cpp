@@ -3,7 +3,7 @@
 
 #include <map>
 
-#include "framework/private/window_objects.h"
+#include "framework/emulated/window_objects.h"
 
 namespace framework {
 namespace {

@@ -8,7 +8,8 @@
 // code.
 #pragma once
 
-#include "framework/win_types.h"
+#include "framework/emulated/dialog_units.h"
+#include "framework/winapi/win_types.h"
 
 namespace framework {
 
@@ -21,6 +22,10 @@ struct WindowRecord {
     DWORD style;
     LPARAM bigIcon = 0;
     LPARAM smallIcon = 0;
+    // A dialog's: the base units of its font and its client size in CSS pixels.
+    DialogBaseUnits baseUnits = {};
+    int width = 0;
+    int height = 0;
 };
 
 // A fresh handle value, distinct from every earlier one of any kind.

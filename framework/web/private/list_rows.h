@@ -10,7 +10,7 @@
 #pragma once
 
 #include "framework/cstring.h"
-#include "framework/win_types.h"
+#include "framework/winapi/win_types.h"
 
 namespace framework {
 

@@ -48,7 +48,16 @@ EM_JS(void, js_copy_text, (int control, char* buffer, int size), {
 EM_JS(void, js_set_text, (int control, const char* text), {
     VelmoraPage.setText(control, UTF8ToString(text));
 });
-EM_ASYNC_JS(void, js_paste, (int edit), { await VelmoraPage.paste(edit); });
+EM_ASYNC_JS(int, js_read_clipboard, (), { return await VelmoraPage.readClipboard() ? 1 : 0; });
+EM_JS(int, js_clipboard_text_length, (), {
+    return lengthBytesUTF8(VelmoraPage.clipboardText());
+});
+EM_JS(void, js_copy_clipboard_text, (char* buffer, int size), {
+    stringToUTF8(VelmoraPage.clipboardText(), buffer, size);
+});
+EM_JS(void, js_replace_selection, (int edit, const char* text, int size), {
+    VelmoraPage.replaceSelection(edit, UTF8ToString(text, size));
+});
 EM_ASYNC_JS(void, js_copy, (int edit), { await VelmoraPage.copy(edit); });
 EM_JS(void, js_set_selection, (int edit, int start, int end), {
     VelmoraPage.setSelection(edit, start, end);
@@ -83,23 +92,28 @@ int Number(HWND handle) {
     return static_cast<int>(reinterpret_cast<ULONG_PTR>(handle));
 }
 
-CString CopiedText(int length, auto copy) {
+// A text of `length` bytes, copied by `copy(buffer, size)`; NUL bytes inside it are kept.
+std::string CopiedBytes(int length, auto copy) {
     if (length <= 0)
-        return CString();
+        return std::string();
     std::vector<char> buffer(static_cast<std::size_t>(length) + 1);
     copy(buffer.data(), static_cast<int>(buffer.size()));
-    return CString(buffer.data());
+    return std::string(buffer.data(), static_cast<std::size_t>(length));
+}
+
+CString CopiedText(int length, auto copy) {
+    return CString(CopiedBytes(length, copy).c_str());
 }
 
 } // namespace
 
 namespace framework::page {
 
-BaseUnits CreateDialog(HWND dialog, const char* caption, const char* face, int pointSize,
-                       int weight, bool italic) {
-    const int units = js_create_dialog(Number(dialog), caption ? caption : "", face ? face : "",
+FontMeasures CreateDialog(HWND dialog, const char* caption, const char* face, int pointSize,
+                          int weight, bool italic) {
+    const int measures = js_create_dialog(Number(dialog), caption ? caption : "", face ? face : "",
                                        pointSize, weight, italic ? 1 : 0);
-    return {units & 0xFFFF, units >> 16};
+    return {measures & 0xFFFF, measures >> 16};
 }
 
 void SetDialogSize(HWND dialog, int width, int height) {
@@ -136,8 +150,15 @@ void SetText(HWND control, const char* text) {
     js_set_text(Number(control), text ? text : "");
 }
 
-void Paste(HWND edit) {
-    js_paste(Number(edit));
+std::string ReadClipboard() {
+    if (!js_read_clipboard())
+        return std::string();
+    return CopiedBytes(js_clipboard_text_length(),
+                       [](char* buffer, int size) { js_copy_clipboard_text(buffer, size); });
+}
+
+void ReplaceSelection(HWND edit, const std::string& text) {
+    js_replace_selection(Number(edit), text.data(), static_cast<int>(text.size()));
 }
 
 void Copy(HWND edit) {

@@ -10,13 +10,14 @@
 #include <string>
 
 #include "framework/cstring.h"
-#include "framework/win_types.h"
+#include "framework/winapi/win_types.h"
 
 namespace framework::page {
 
-struct BaseUnits {
-    int x;
-    int y;
+// What the dialog's base units are made of, measured on the page in CSS pixels.
+struct FontMeasures {
+    int alphabetWidth; // "A".."Z" "a".."z" together
+    int height;
 };
 
 // Control flags the page needs from the template's styles.
@@ -30,7 +31,7 @@ struct ControlFlags {
     const char* align = ""; // "", "center" or "right" for statics
 };
 
-BaseUnits CreateDialog(HWND dialog, const char* caption, const char* face, int pointSize,
+FontMeasures CreateDialog(HWND dialog, const char* caption, const char* face, int pointSize,
                        int weight, bool italic);
 void SetDialogSize(HWND dialog, int width, int height);
 // kind: "button", "default", "group", "edit", "listbox" or "static"; positions in pixels.
@@ -46,8 +47,13 @@ HWND NextClick();
 CString Text(HWND control);
 void SetText(HWND control, const char* text);
 
-// Edit boxes. Paste and Copy return once the browser's clipboard has answered.
-void Paste(HWND edit);
+// The clipboard's text, in UTF-8 (NUL bytes kept), once the browser has answered; empty when
+// it refuses.
+std::string ReadClipboard();
+
+// Edit boxes. `text` replaces the selection at the caret (capitals in an upper-case box);
+// Copy returns once the browser's clipboard has answered.
+void ReplaceSelection(HWND edit, const std::string& text);
 void Copy(HWND edit);
 void SetSelection(HWND edit, int start, int end);
 void ScrollCaret(HWND edit);

@@ -3,10 +3,12 @@
 
 #include <cstring>
 
+#include "framework/private/paste_text.h"
 #include "framework/web/private/handles.h"
 #include "framework/web/private/list_rows.h"
 #include "framework/web/private/page_bridge.h"
-#include "framework/win_messages.h"
+#include "framework/winapi/win_messages.h"
+#include "framework/winapi/win_styles.h"
 
 namespace framework {
 namespace {
@@ -21,11 +23,22 @@ LRESULT DialogProc(WindowRecord& dialog, UINT message, WPARAM wParam, LPARAM lPa
     return previous;
 }
 
-LRESULT EditProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam) {
+// WM_PASTE: the clipboard's text as one line replaces the selection; a read-only box takes
+// nothing, and is not worth asking the browser (which may ask the player) for the clipboard.
+void Paste(const WindowRecord& edit, HWND handle) {
+    if (edit.style & ES_READONLY)
+        return;
+    HandOverListRows(); // the page runs while the browser answers
+    const std::string line = PastedLine(page::ReadClipboard());
+    if (!line.empty())
+        page::ReplaceSelection(handle, line);
+}
+
+LRESULT EditProc(const WindowRecord& record, HWND edit, UINT message, WPARAM wParam,
+                 LPARAM lParam) {
     switch (message) {
     case WM_PASTE:
-        HandOverListRows(); // the page runs while the browser answers
-        page::Paste(edit);
+        Paste(record, edit);
         return 0;
     case WM_COPY:
         HandOverListRows();
@@ -83,7 +96,7 @@ LRESULT DefaultWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
     case WindowKind::Dialog:
         return DialogProc(*record, message, wParam, lParam);
     case WindowKind::Edit:
-        return EditProc(window, message, wParam, lParam);
+        return EditProc(*record, window, message, wParam, lParam);
     case WindowKind::ListBox:
         return ListBoxProc(window, message, wParam, lParam);
     default:

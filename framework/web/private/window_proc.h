@@ -7,4 +7,4 @@
 #pragma once
 
 // DefaultWindowProc and FailureResult are declared in message_routing.h.
-#include "framework/private/message_routing.h"
+#include "framework/emulated/message_routing.h"

@@ -7,6 +7,8 @@
 #include <utility>
 #include <vector>
 
+#include "framework/private/paste_text.h"
+
 namespace framework {
 namespace {
 
@@ -39,23 +41,11 @@ std::string ClipboardText(HWND owner) {
     return text;
 }
 
-// CR LF, LF and CR each become one space, so a multi-line text keeps every letter.
-std::string AsOneLine(const std::string& text) {
-    std::string line;
-    line.reserve(text.size());
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
-            ++i;
-        line += text[i] == '\r' || text[i] == '\n' ? ' ' : text[i];
-    }
-    return line;
-}
-
 void Paste(HWND edit) {
     const auto style = static_cast<DWORD>(::GetWindowLongPtrA(edit, GWL_STYLE));
     if (style & ES_READONLY)
         return;
-    std::string line = AsOneLine(ClipboardText(edit));
+    std::string line = PastedLine(ClipboardText(edit));
     if (line.empty())
         return;
     if (style & ES_UPPERCASE)

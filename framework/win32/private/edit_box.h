@@ -7,7 +7,7 @@
 // - there is no length limit (the system's default stops a long paste short).
 #pragma once
 
-#include "framework/win_types.h"
+#include "framework/winapi/win_types.h"
 
 namespace framework {
 

@@ -8,7 +8,7 @@
 // cleared. Single-threaded, like the windows themselves.
 #pragma once
 
-#include "framework/win_types.h"
+#include "framework/winapi/win_types.h"
 
 class CWnd;
 

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "framework/win_types.h"
+#include "framework/winapi/win_types.h"
 
 namespace framework {
 namespace {

@@ -1,5 +1,5 @@
 // The table of bound windows (see window_objects.h).
-#include "framework/private/window_objects.h"
+#include "framework/emulated/window_objects.h"
 
 #include <unordered_map>
 

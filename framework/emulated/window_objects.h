@@ -7,7 +7,7 @@
 // like the windows. Not for application code.
 #pragma once
 
-#include "framework/win_types.h"
+#include "framework/winapi/win_types.h"
 
 class CWnd;
 

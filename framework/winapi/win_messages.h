@@ -5,7 +5,7 @@
 // On Windows <windows.h> defines them all but the framework's own command ID_HELP.
 #pragma once
 
-#include "framework/win_types.h"
+#include "framework/winapi/win_types.h"
 
 // The framework's command for help (the original framework's number).
 inline constexpr UINT ID_HELP = 0xE146;

@@ -4,7 +4,7 @@
 // bits a template of this program can carry are listed. On Windows <windows.h> defines them.
 #pragma once
 
-#include "framework/win_types.h"
+#include "framework/winapi/win_types.h"
 
 #ifndef _WIN32
 

@@ -1,10 +1,10 @@
 // SendMessageA (see win_api.h) and the result of a message to no window (see
 // message_routing.h).
-#include "framework/private/message_routing.h"
+#include "framework/emulated/message_routing.h"
 
-#include "framework/private/window_objects.h"
-#include "framework/win_api.h"
-#include "framework/win_messages.h"
+#include "framework/emulated/window_objects.h"
+#include "framework/winapi/win_api.h"
+#include "framework/winapi/win_messages.h"
 #include "framework/wnd.h"
 
 namespace framework {

@@ -3,7 +3,7 @@
 // procedure, which the backend defines.
 #pragma once
 
-#include "framework/win_types.h"
+#include "framework/winapi/win_types.h"
 
 namespace framework {
 

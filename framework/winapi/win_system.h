@@ -4,7 +4,7 @@
 #pragma once
 
 #ifndef _WIN32
-#error "framework/win_system.h is for Windows builds only"
+#error "framework/winapi/win_system.h is for Windows builds only"
 #endif
 
 #ifdef UNICODE

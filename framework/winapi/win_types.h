@@ -8,7 +8,7 @@
 #pragma once
 
 #ifdef _WIN32
-#include "framework/win_system.h"
+#include "framework/winapi/win_system.h"
 #else
 #include <cstdint>
 

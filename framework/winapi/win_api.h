@@ -1,12 +1,13 @@
 // The window-system calls the program makes outside the window classes: sending messages,
-// window state and size, icons, and resource lookup.
+// window state and size, icons, and resource lookup; and MulDiv, the rounding by which
+// dialog units become pixels.
 //
 // Every call accepts stale or null handles and then does nothing, returning the classic
 // error value (0, FALSE, null, or LB_ERR for list box messages). On Windows the calls are the
 // system's own (<windows.h>); only the framework's resource lookup is declared here.
 #pragma once
 
-#include "framework/win_types.h"
+#include "framework/winapi/win_types.h"
 
 #ifndef _WIN32
 
@@ -24,6 +25,11 @@ BOOL DrawIcon(HDC dc, int x, int y, HICON icon);
 // The icon group `name` (a MAKEINTRESOURCE number) of the module; null when there is none.
 // Loading the same group again gives the same handle.
 HICON LoadIconA(HINSTANCE module, LPCSTR name);
+
+// number * numerator / denominator, the product taken in 64 bits, rounded half away from
+// zero; -1 when the denominator is 0 or the result does not fit an int. Dialog units become
+// pixels through it.
+int MulDiv(int number, int numerator, int denominator);
 #endif // !_WIN32
 
 // The module that holds the resource: the program has one, the executable. On Windows, null
