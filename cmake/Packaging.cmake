@@ -7,11 +7,6 @@
 # starts it in that list's folder; then the copyright file, changelog, manual page and AppStream
 # metadata (below).
 # `cpack` (or `make package`) turns the same install into velmora_<version>_<arch>.deb for /usr.
-if(NOT TARGET velmora)
-    message(STATUS "Packaging: the program is not among VELMORA_PARTS; no install rules")
-    return()
-endif()
-
 include(GNUInstallDirs)
 
 set(VELMORA_DATA_DESTINATION ${CMAKE_INSTALL_DATADIR}/velmora)

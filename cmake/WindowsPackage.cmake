@@ -10,11 +10,6 @@
 # and the build record beside them. Every staged file has the commit's date and fixed modes,
 # and the zip is packed in UTC without access times or owners, so every build of a commit gives
 # the same bytes.
-if(NOT TARGET velmora)
-    message(STATUS "Windows package: the program is not among VELMORA_PARTS; no package")
-    return()
-endif()
-
 find_program(VELMORA_MAKENSIS makensis)
 # Info-ZIP's zip, which can leave out the access and change times (-X) that differ between builds.
 find_program(VELMORA_ZIP zip REQUIRED)

@@ -11,7 +11,7 @@ repetitions=${2:-10}
 exe=""
 [ -f "$build/bench/velmora_bench.exe" ] && exe=.exe
 if [ ! -f "$build/bench/velmora_bench$exe" ]; then
-    echo "$build/bench/velmora_bench is missing: build with bench in VELMORA_PARTS and" \
+    echo "$build/bench/velmora_bench is missing: build with VELMORA_BUILD_BENCH on and" \
         "Google Benchmark installed" >&2
     exit 1
 fi

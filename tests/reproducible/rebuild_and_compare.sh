@@ -18,11 +18,10 @@ commit=$(git -C "$checkout" rev-parse HEAD) || fail "$checkout is no git checkou
 clone_and_build() {
     git clone -q --no-checkout "$checkout" "$1" && git -C "$1" checkout -q --detach "$commit" ||
         fail "could not clone $commit into $1"
-    # The default folders and only the program's parts, whatever the caller's make or
+    # The program alone, without tests or benchmarks, whatever the caller's make or
     # environment sets (a command-line variable of make reaches its commands' environment).
     env -u MAKEFLAGS -u MFLAGS -u MAKELEVEL make -C "$1" package windows-package windows64 \
-        BUILD=build WIN32_BUILD=build-windows WIN64_BUILD=build-windows64 CMAKE_ARGS= JOBS=2 \
-        ALL_PARTS="framework;core;res;ui;app" WINDOWS_PARTS="framework;core;res;ui;app" \
+        CMAKE_ARGS="-DVELMORA_BUILD_TESTS=OFF -DVELMORA_BUILD_BENCH=OFF" JOBS=2 \
         >"$1.log" 2>&1 ||
         fail "the build in $1 failed: $(tail -n 30 "$1.log")"
 }
