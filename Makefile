@@ -100,9 +100,9 @@ windows64: deps
 	    -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELMORA_PARTS="$(WINDOWS_PARTS)"
 	cmake --build $(WIN64_BUILD) -j $(JOBS)
 
-# The Windows programs' tests under Wine (tests/wine), each program in a Wine prefix of its
+# The Windows programs' tests under Wine (tests/windows), each program in a Wine prefix of its
 # own: the whole suite of each build. Where this machine runs no 32-bit program, the 32-bit
-# build's tests that need Wine are reported skipped (tests/wine/wine_loader.sh).
+# build's tests that need Wine are reported skipped (tests/support/wine/wine_loader.sh).
 .PHONY: test-windows
 test-windows: WINDOWS_PARTS := $(WINDOWS_PARTS);tests
 test-windows: windows windows64

@@ -4,9 +4,9 @@
 # Sourced by the scenario scripts; expects VELMORA_BIN to name the program.
 #
 # The same scenarios run the Windows program under Wine. Then VELMORA_LAUNCH names the command
-# that starts it (tests/wine/in_wine_prefix.sh: Wine in a fresh prefix), whose set-up the first
-# wait allows for (E2E_LAUNCH_TIMEOUT), and E2E_START_STATE the state its window really starts
-# in, where that is not the Iconic the program asks for.
+# that starts it (tests/support/wine/in_wine_prefix.sh: Wine in a fresh prefix), whose set-up
+# the first wait allows for (E2E_LAUNCH_TIMEOUT), and E2E_START_STATE the state its window
+# really starts in, where that is not the Iconic the program asks for.
 
 set -uo pipefail
 
