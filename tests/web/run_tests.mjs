@@ -1,6 +1,6 @@
 // The page in Debian's chromium and firefox-esr, driven headless with puppeteer-core; every
 // control is found by its accessible name (puppeteer's ARIA selectors), as a screen reader
-// finds it. Answers are checked against tests/e2e/reference_answer.awk on the same list.
+// finds it. Answers are checked against tests/support/reference_answer.awk on the same list.
 //   usage: node tests/web/run_tests.mjs SITE   (SITE: build-web/site)
 import { execFileSync } from 'node:child_process';
 import fs from 'node:fs';
@@ -37,7 +37,7 @@ function serve() {
 
 // Every word of four or more the letters spell, longest first, then in byte order.
 function reference(letters, everyLength = true) {
-  const output = execFileSync('awk', ['-f', path.join(here, '../e2e/reference_answer.awk'),
+  const output = execFileSync('awk', ['-f', path.join(here, '../support/reference_answer.awk'),
                                       path.join(site, 'dictionary.txt')],
     { env: { ...process.env, LC_ALL: 'C', LETTERS: letters, EVERY_LENGTH: everyLength ? '1' : '' },
       maxBuffer: 1 << 26 });

@@ -4,7 +4,7 @@
 # a 32-bit Wine prefix of the test's own whose wineserver ends with the test, the files both
 # downloads ship, and one Quick solve checked against the reference search of a shipped list.
 
-source "$(dirname "${BASH_SOURCE[0]}")/../../e2e/e2e_lib.sh"
+source "$(dirname "${BASH_SOURCE[0]}")/../../support/app_window.sh"
 source "$(dirname "${BASH_SOURCE[0]}")/../../support/wine/wine_loader.sh"
 
 WINESERVER=${WINESERVER:-wineserver}

@@ -13,7 +13,8 @@ set -uo pipefail
 E2E_TIMEOUT=${E2E_TIMEOUT:-20}   # seconds any single wait may take
 E2E_LAUNCH_TIMEOUT=${E2E_LAUNCH_TIMEOUT:-$E2E_TIMEOUT}
 E2E_DESKTOP=${E2E_DESKTOP:-openbox}
-E2E_DIR=$(dirname "$(realpath "${BASH_SOURCE[0]}")")
+E2E_DIR=$(dirname "$(realpath "$0")")  # the running test's folder, where its own files are
+E2E_SUPPORT=$(dirname "$(realpath "${BASH_SOURCE[0]}")")
 E2E_LIB=$(realpath "${BASH_SOURCE[0]}")
 E2E_WORK=$(mktemp -d "${TMPDIR:-/tmp}/velmora-e2e.XXXXXX")
 E2E_PIDS=()
@@ -388,13 +389,13 @@ escape_ends_program() {
 # The answer Quick solve should put on the clipboard for LETTERS (the clipboard's text) and
 # DICTIONARY, from a search of our own (reference_answer.awk), not the program's.
 reference_answer() {
-    LETTERS=$1 LC_ALL=C awk -f "$E2E_DIR/reference_answer.awk" "$2" | LC_ALL=C sort | paste -sd' '
+    LETTERS=$1 LC_ALL=C awk -f "$E2E_SUPPORT/reference_answer.awk" "$2" | LC_ALL=C sort | paste -sd' '
 }
 
 # Every word of DICTIONARY the letters LETTERS can spell, as the solutions list shows them
 # (longest first, then alphabetical), from the same reference search.
 reference_solutions() {
-    LETTERS=$1 EVERY_LENGTH=1 LC_ALL=C awk -f "$E2E_DIR/reference_answer.awk" "$2" |
+    LETTERS=$1 EVERY_LENGTH=1 LC_ALL=C awk -f "$E2E_SUPPORT/reference_answer.awk" "$2" |
         LC_ALL=C awk '{ print length($0), $0 }' | LC_ALL=C sort -k1,1nr -k2 | cut -d' ' -f2-
 }
 

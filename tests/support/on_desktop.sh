@@ -2,7 +2,7 @@
 # on_desktop.sh COMMAND ARGS...: runs COMMAND on a private X display with the openbox window
 # manager, the end-to-end tests' desktop, and returns its exit status. For test programs
 # that need a real window system, such as the framework's tests under Wine.
-source "$(dirname "$0")/e2e_lib.sh"
+source "$(dirname "$0")/app_window.sh"
 
 start_desktop
 "$@" &
