@@ -12,6 +12,8 @@ if [ -z "${E2E_SESSION_BUS:-}" ]; then
     exec env -u DISPLAY E2E_SESSION_BUS=1 dbus-run-session -- bash "$0" "$@"
 fi
 source "$(dirname "$0")/../support/app_window.sh"
+source "$(dirname "$0")/../support/clipboard.sh"
+source "$(dirname "$0")/../support/reference_answer.sh"
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 
 tree() { DISPLAY=$APP_DISPLAY /usr/bin/python3 "$E2E_DIR/accessibility_tree.py" "$@"; }

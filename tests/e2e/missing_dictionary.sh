@@ -3,6 +3,7 @@
 # Quick solve that finds nothing leaves the player's clipboard as it was.
 VELMORA_BIN=$1
 source "$(dirname "$0")/../support/app_window.sh"
+source "$(dirname "$0")/../support/clipboard.sh"
 
 start_desktop
 start_app ""

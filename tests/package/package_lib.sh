@@ -4,6 +4,8 @@
 # the private X display). Sourced by the scenario scripts after they set SOURCE_DIR and VERSION.
 
 source "$(dirname "${BASH_SOURCE[0]}")/../support/app_window.sh"
+source "$(dirname "${BASH_SOURCE[0]}")/../support/clipboard.sh"
+source "$(dirname "${BASH_SOURCE[0]}")/../support/reference_answer.sh"
 
 # Every file an install holds, relative to its prefix: nothing more, nothing less.
 INSTALLED_FILES=(

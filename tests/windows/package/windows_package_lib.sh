@@ -5,6 +5,8 @@
 # downloads ship, and one Quick solve checked against the reference search of a shipped list.
 
 source "$(dirname "${BASH_SOURCE[0]}")/../../support/app_window.sh"
+source "$(dirname "${BASH_SOURCE[0]}")/../../support/clipboard.sh"
+source "$(dirname "${BASH_SOURCE[0]}")/../../support/reference_answer.sh"
 source "$(dirname "${BASH_SOURCE[0]}")/../../support/wine/wine_loader.sh"
 
 WINESERVER=${WINESERVER:-wineserver}
