@@ -141,10 +141,10 @@ add_custom_command(
 
 add_custom_target(windows-package DEPENDS ${zip} ${setup} ${sums})
 
-# Both downloads used under Wine the way a user would (tests/windows_package/); run by
+# Both downloads used under Wine the way a user would (tests/windows/package/); run by
 # `make test-windows-package`, which `make test` includes.
 add_custom_target(test-windows-package
-    COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/tests/windows_package/run.sh
+    COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/tests/windows/package/run.sh
             ${zip} ${setup} ${CMAKE_CURRENT_SOURCE_DIR} ${VELMORA_VERSION}
     USES_TERMINAL
     VERBATIM)

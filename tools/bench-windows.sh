@@ -6,7 +6,7 @@ set -euo pipefail
 build=$(realpath "${1:?usage: tools/bench-windows.sh BUILD_DIR [REPETITIONS]}")
 root=$(realpath "$(dirname "$0")/..")
 # The Wine loader for the build's word size; says why where a 32-bit build cannot run.
-source "$root/tests/wine/wine_loader.sh"
+source "$root/tests/support/wine/wine_loader.sh"
 choose_wine "$build/bench/velmora_bench.exe" || exit
 WINEPREFIX=$(mktemp -d "${TMPDIR:-/tmp}/velmora-bench-wine.XXXXXX")
 export WINEPREFIX WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="

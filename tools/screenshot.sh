@@ -11,9 +11,9 @@ VELMORA_BIN="$build/app/velmora"
 shot=screenshot.png
 if [ -f "$VELMORA_BIN.exe" ]; then
     VELMORA_BIN+=.exe shot=screenshot-windows.png
-    export VELMORA_LAUNCH="$root/tests/wine/in_wine_prefix.sh" E2E_LAUNCH_TIMEOUT=180
+    export VELMORA_LAUNCH="$root/tests/support/wine/in_wine_prefix.sh" E2E_LAUNCH_TIMEOUT=180
 fi
-source "$root/tests/e2e/e2e_lib.sh"
+source "$root/tests/support/app_window.sh"
 
 start_desktop
 start_app "$root/data/dictionary.txt"

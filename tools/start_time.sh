@@ -9,7 +9,7 @@ program=$(realpath "${1:?usage: tools/start_time.sh PROGRAM [LIST_FOLDER] [RUNS]
 root=$(realpath "$(dirname "$0")/..")
 folder=$(realpath "${2:-$root/data/game}")
 runs=${3:-11}
-source "$root/tests/e2e/e2e_lib.sh"
+source "$root/tests/support/app_window.sh"
 
 microseconds() { echo "${1//[!0-9]/}"; }
 no_clients() { ! xprop -root _NET_CLIENT_LIST | grep -q '0x'; }

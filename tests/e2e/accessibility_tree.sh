@@ -11,7 +11,9 @@ if [ -z "${E2E_SESSION_BUS:-}" ]; then
     # bus alone (not on some X server's root window), so the test's tree is its own.
     exec env -u DISPLAY E2E_SESSION_BUS=1 dbus-run-session -- bash "$0" "$@"
 fi
-source "$(dirname "$0")/e2e_lib.sh"
+source "$(dirname "$0")/../support/app_window.sh"
+source "$(dirname "$0")/../support/clipboard.sh"
+source "$(dirname "$0")/../support/reference_answer.sh"
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 
 tree() { DISPLAY=$APP_DISPLAY /usr/bin/python3 "$E2E_DIR/accessibility_tree.py" "$@"; }

@@ -7,7 +7,8 @@
 # program with status 0.
 VELMORA_BIN=$1
 DESKTOP=$2
-source "$(dirname "$0")/e2e_lib.sh"
+source "$(dirname "$0")/../support/app_window.sh"
+source "$(dirname "$0")/../support/clipboard.sh"
 
 start_desktop "$DESKTOP"
 write_dictionary "$E2E_WORK/words.txt"

@@ -4,7 +4,7 @@
 # (found as a fraction of the window, as the dialog's layout scales with its font) is one
 # colour while the list is empty, and shows text once Solve has run.
 VELMORA_BIN=$1
-source "$(dirname "$0")/e2e_lib.sh"
+source "$(dirname "$0")/../support/app_window.sh"
 
 # The colours in the top of the list box: x 18 to 100 and y 60 to 110 of the dialog's
 # 143 x 294 units, inside the box's border and clear of its scroll bar.

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Escape closes the dialog, and closing the dialog ends the program with status 0.
 VELMORA_BIN=$1
-source "$(dirname "$0")/e2e_lib.sh"
+source "$(dirname "$0")/../support/app_window.sh"
 
 start_desktop
 write_dictionary "$E2E_WORK/words.txt"

@@ -2,7 +2,8 @@
 # Started in a folder without dictionary.txt, the program still opens its window, and a
 # Quick solve that finds nothing leaves the player's clipboard as it was.
 VELMORA_BIN=$1
-source "$(dirname "$0")/e2e_lib.sh"
+source "$(dirname "$0")/../support/app_window.sh"
+source "$(dirname "$0")/../support/clipboard.sh"
 
 start_desktop
 start_app ""

@@ -3,7 +3,9 @@
 # copies letters, presses Quick solve with the keyboard and pastes the answer elsewhere. The
 # answers are checked against a reference search of the default dictionary.
 VELMORA_BIN=$1
-source "$(dirname "$0")/e2e_lib.sh"
+source "$(dirname "$0")/../support/app_window.sh"
+source "$(dirname "$0")/../support/clipboard.sh"
+source "$(dirname "$0")/../support/reference_answer.sh"
 
 dictionary="$E2E_DIR/../../data/dictionary.txt"
 start_desktop

@@ -3,7 +3,9 @@
 # desktop entry. Builds on the end-to-end helpers (scratch folder, cleanup, bounded waits,
 # the private X display). Sourced by the scenario scripts after they set SOURCE_DIR and VERSION.
 
-source "$(dirname "${BASH_SOURCE[0]}")/../e2e/e2e_lib.sh"
+source "$(dirname "${BASH_SOURCE[0]}")/../support/app_window.sh"
+source "$(dirname "${BASH_SOURCE[0]}")/../support/clipboard.sh"
+source "$(dirname "${BASH_SOURCE[0]}")/../support/reference_answer.sh"
 
 # Every file an install holds, relative to its prefix: nothing more, nothing less.
 INSTALLED_FILES=(

@@ -1,6 +1,6 @@
 // The page in Debian's chromium and firefox-esr, driven headless with puppeteer-core; every
 // control is found by its accessible name (puppeteer's ARIA selectors), as a screen reader
-// finds it. Answers are checked against tests/e2e/reference_answer.awk on the same list.
+// finds it. Answers are checked against tests/support/reference_answer.awk on the same list.
 // The framework's contract test runs on the page too, in both browsers.
 //   usage: node tests/web/run_tests.mjs SITE CONTRACT
 //   (SITE: build-web/site; CONTRACT: build-web/tests/framework, framework_conformance_test's)
@@ -44,7 +44,7 @@ function serve() {
 
 // Every word of four or more the letters spell, longest first, then in byte order.
 function reference(letters, everyLength = true) {
-  const output = execFileSync('awk', ['-f', path.join(here, '../e2e/reference_answer.awk'),
+  const output = execFileSync('awk', ['-f', path.join(here, '../support/reference_answer.awk'),
                                       path.join(site, 'dictionary.txt')],
     { env: { ...process.env, LC_ALL: 'C', LETTERS: letters, EVERY_LENGTH: everyLength ? '1' : '' },
       maxBuffer: 1 << 26 });

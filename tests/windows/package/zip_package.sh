@@ -2,7 +2,7 @@
 # The portable download: unzipped into a folder of its own (a name with a space), it holds
 # exactly the program, the default word list, two more in folders of their own, the
 # licences and a CRLF README.txt, and the program started there under Wine (in a prefix of
-# its own, tests/wine/in_wine_prefix.sh) solves with the shipped list.
+# its own, tests/support/wine/in_wine_prefix.sh) solves with the shipped list.
 #   zip_package.sh ZIP SOURCE_DIR
 ZIP=$1 SOURCE_DIR=$2
 source "$(dirname "$0")/windows_package_lib.sh"

@@ -8,8 +8,8 @@
 VELMORA_BIN=$1
 RESTORER=$2
 STARTS=${3:-4}
-source "$(dirname "$0")/e2e_lib.sh"
-source "$(dirname "$0")/../wine/wine_loader.sh"
+source "$(dirname "$0")/../support/app_window.sh"
+source "$(dirname "$0")/../support/wine/wine_loader.sh"
 
 # Runs a Windows program in the Wine prefix of the program's window (Wine puts its process id
 # on the window; the process's environment names the prefix).

@@ -1,176 +1,24 @@
-# Shared helpers for the end-to-end tests: a private X display with a real window manager (or
-# none, or a nested Wayland compositor), the program started in a scratch folder, and bounded
-# waits on conditions.
-# Sourced by the scenario scripts; expects VELMORA_BIN to name the program.
+# shellcheck shell=bash
+# The program and its window on the test's desktop: the program started in a scratch folder
+# (start_app, launch_app; write_dictionary makes a small word list of the test's own), its
+# window's state, maps, focus and looks (window_state, check_never_mapped, window_has_focus,
+# screenshot, controls_area), and the player's moves: minimise, restore, a click, Quick solve
+# from the keys, Escape. start_app expects VELMORA_BIN to name the program.
 #
 # The same scenarios run the Windows program under Wine. Then VELMORA_LAUNCH names the command
-# that starts it (tests/wine/in_wine_prefix.sh: Wine in a fresh prefix), whose set-up the first
-# wait allows for (E2E_LAUNCH_TIMEOUT), and E2E_START_STATE the state its window really starts
-# in, where that is not the Iconic the program asks for.
+# that starts it (tests/support/wine/in_wine_prefix.sh: Wine in a fresh prefix), whose set-up
+# the first wait allows for (E2E_LAUNCH_TIMEOUT), and E2E_START_STATE the state its window
+# really starts in, where that is not the Iconic the program asks for.
+#
+# Needs waits.sh and desktops.sh, which it sources; the test starts its desktop first.
+[ -z "${SUPPORT_APP_WINDOW_SOURCED:-}" ] || return 0
+SUPPORT_APP_WINDOW_SOURCED=1
 
-set -uo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/waits.sh"
+source "$(dirname "${BASH_SOURCE[0]}")/desktops.sh"
 
-E2E_TIMEOUT=${E2E_TIMEOUT:-20}   # seconds any single wait may take
 E2E_LAUNCH_TIMEOUT=${E2E_LAUNCH_TIMEOUT:-$E2E_TIMEOUT}
-E2E_DESKTOP=${E2E_DESKTOP:-openbox}
-E2E_DIR=$(dirname "$(realpath "${BASH_SOURCE[0]}")")
-E2E_LIB=$(realpath "${BASH_SOURCE[0]}")
-E2E_WORK=$(mktemp -d "${TMPDIR:-/tmp}/velmora-e2e.XXXXXX")
-E2E_PIDS=()
 APP_PID=""
-
-fail() {
-    echo "FAIL: $*" >&2
-    local log
-    for log in "$E2E_WORK"/*.log; do
-        [ -s "$log" ] && { echo "--- $(basename "$log")"; tail -n 20 "$log"; } >&2
-    done
-    exit 1
-}
-
-cleanup() {
-    set +e  # a process that already ended must not stop the clean-up
-    local pid
-    for pid in "${E2E_PIDS[@]}"; do
-        kill "$pid" 2>/dev/null
-    done
-    for pid in "${E2E_PIDS[@]}"; do
-        wait "$pid" 2>/dev/null
-    done
-    rm -rf "$E2E_WORK"
-}
-trap cleanup EXIT
-
-# poll_until SECONDS COMMAND...: polls COMMAND until it succeeds; fails after SECONDS.
-poll_until() {
-    local deadline=$((SECONDS + $1))
-    shift
-    until "$@" >/dev/null 2>&1; do
-        [ $SECONDS -lt $deadline ] || return 1
-        sleep 0.05
-    done
-}
-
-# wait_until DESCRIPTION COMMAND...: polls COMMAND until it succeeds, for at most E2E_TIMEOUT.
-wait_until() {
-    local what=$1
-    shift
-    poll_until "$E2E_TIMEOUT" "$@" || fail "timed out waiting for $what"
-}
-
-# A private desktop, by name (E2E_DESKTOP):
-#   openbox   an X server and the openbox window manager (the default)
-#   bare      an X server and no window manager at all
-#   weston    a nested Weston (its X11 backend, inside the X server) for native Wayland clients
-#   xwayland  the same Weston with XWayland, for X clients under Weston's window manager
-# Xvfb picks a free display number itself; servers of these tests start one at a time (a
-# lock), and a desktop that still does not come up (a collision with some other server) is
-# torn down and started again. Xvfb never resets: with no window manager every tool's
-# connection may be the last one, and a client that connects during a reset is turned away.
-# Input (xdotool) and screenshots always go to the Xvfb display, DISPLAY; the program's own X
-# display, if any, is APP_DISPLAY.
-start_desktop() {
-    E2E_DESKTOP=${1:-openbox}
-    local attempt
-    for attempt in 1 2 3 4 5; do
-        try_start_desktop && return 0
-        echo "the $E2E_DESKTOP desktop did not start (attempt $attempt), retrying" >&2
-        stop_desktop
-    done
-    fail "could not start the $E2E_DESKTOP desktop"
-}
-
-try_start_desktop() {
-    # The lock is taken on this file itself, so nothing is left behind.
-    start_x_server_locked 9<"$E2E_LIB" || return 1
-    unset WAYLAND_DISPLAY
-    APP_DISPLAY=$DISPLAY
-    case $E2E_DESKTOP in
-    openbox) start_openbox ;;
-    bare) ! window_manager_running ;;
-    weston | xwayland) start_weston ;;
-    *) fail "no desktop named $E2E_DESKTOP" ;;
-    esac
-}
-
-start_openbox() {
-    openbox --sm-disable >"$E2E_WORK/openbox.log" 2>&1 &
-    OPENBOX_PID=$!
-    E2E_PIDS+=("$OPENBOX_PID")
-    poll_until "$E2E_TIMEOUT" window_manager_ready_or_gone || return 1
-    window_manager_running && kill -0 "$XVFB_PID" 2>/dev/null
-}
-
-# Weston in an 800x600 window of the X server, on a black background without a panel (so the
-# program's window is all that is not black), with its own config and a private runtime
-# folder. Under XWAYLAND, APP_DISPLAY becomes the X display Weston's XWayland listens on.
-start_weston() {
-    export XDG_RUNTIME_DIR="$E2E_WORK/runtime"
-    mkdir -p "$XDG_RUNTIME_DIR" && chmod 0700 "$XDG_RUNTIME_DIR" || return 1
-    cat >"$E2E_WORK/weston.ini" <<'INI'
-[core]
-idle-time=0
-
-[shell]
-background-color=0xff000000
-panel-position=none
-locking=false
-INI
-    local options=(--backend=x11-backend.so --config="$E2E_WORK/weston.ini" --socket=velmora-e2e
-                   --width=800 --height=600 --use-pixman)
-    [ "$E2E_DESKTOP" = xwayland ] && options+=(--xwayland)
-    weston "${options[@]}" >"$E2E_WORK/weston.log" 2>&1 &
-    WESTON_PID=$!
-    E2E_PIDS+=("$WESTON_PID")
-    poll_until "$E2E_TIMEOUT" weston_ready_or_gone || return 1
-    weston_ready || return 1
-    export WAYLAND_DISPLAY=velmora-e2e
-    WESTON_WINDOW=$(weston_window)
-    if [ "$E2E_DESKTOP" = xwayland ]; then
-        APP_DISPLAY=$(sed -n 's/.*xserver listening on display \(:[0-9]*\).*/\1/p' "$E2E_WORK/weston.log")
-        [ -n "$APP_DISPLAY" ] || return 1
-    fi
-    return 0
-}
-
-weston_window() { xdotool search --class '^Weston Compositor$' 2>/dev/null | head -n1 | grep .; }
-# Ready once its socket is there, its output window is on the X server, and (under
-# XWAYLAND) its X server listens.
-weston_ready() {
-    [ -S "$XDG_RUNTIME_DIR/velmora-e2e" ] && weston_window >/dev/null &&
-        { [ "$E2E_DESKTOP" != xwayland ] || grep -q 'xserver listening on display' "$E2E_WORK/weston.log"; }
-}
-weston_ready_or_gone() { weston_ready || ! kill -0 "$WESTON_PID" 2>/dev/null; }
-on_weston() { [ "$E2E_DESKTOP" = weston ] || [ "$E2E_DESKTOP" = xwayland ]; }
-
-# Starts Xvfb while holding the lock on descriptor 9, until the server answers.
-start_x_server_locked() {
-    flock -w "$E2E_TIMEOUT" 9 || return 1
-    local fdfile="$E2E_WORK/display"
-    rm -f "$fdfile"
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$fdfile" 2>"$E2E_WORK/xvfb.log" 9>&- &
-    XVFB_PID=$!
-    E2E_PIDS+=("$XVFB_PID")
-    poll_until "$E2E_TIMEOUT" display_chosen_or_gone "$fdfile" || return 1
-    grep -q '[0-9]' "$fdfile" || return 1
-    export DISPLAY=":$(head -n1 "$fdfile" | tr -d '[:space:]')"
-    poll_until "$E2E_TIMEOUT" xdpyinfo || return 1
-    kill -0 "$XVFB_PID" 2>/dev/null
-}
-
-display_chosen_or_gone() { grep -q '[0-9]' "$1" || ! kill -0 "$XVFB_PID" 2>/dev/null; }
-window_manager_ready_or_gone() { window_manager_running || ! kill -0 "$OPENBOX_PID" 2>/dev/null; }
-
-stop_desktop() {
-    kill ${WESTON_PID:-} ${OPENBOX_PID:-} ${XVFB_PID:-} 2>/dev/null
-    wait ${WESTON_PID:-} ${OPENBOX_PID:-} ${XVFB_PID:-} 2>/dev/null
-    WESTON_PID="" OPENBOX_PID="" XVFB_PID=""
-    return 0
-}
-
-window_manager_running() {
-    xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'
-}
 
 # Starts the program in a fresh folder; DICTIONARY (a file) is copied in as dictionary.txt
 # unless it is empty.
@@ -346,28 +194,6 @@ click_in_window() {
         click 1 || fail "could not click in the window"
 }
 
-# Puts TEXT on the clipboard; xclip and wl-copy keep serving it until another client takes it
-# over. Under Wayland (weston) the clipboard tools take the keyboard focus from the program.
-set_clipboard() {
-    if [ "$E2E_DESKTOP" = weston ]; then
-        printf "%s" "$1" | timeout "$E2E_TIMEOUT" wl-copy >/dev/null 2>&1
-    else
-        printf '%s' "$1" | DISPLAY=$APP_DISPLAY xclip -selection clipboard -i
-    fi || fail "could not put the test text on the clipboard"
-    wait_until "the clipboard to hold the test text" clipboard_is "$1"
-}
-
-# Each read has a time limit: a request that reaches an owner just as it hands the clipboard
-# over (xclip -i ends when it loses it) is never answered, and xclip -o would wait for ever.
-clipboard() {
-    if [ "$E2E_DESKTOP" = weston ]; then
-        timeout 5 wl-paste --no-newline 2>/dev/null
-    else
-        DISPLAY=$APP_DISPLAY timeout 5 xclip -selection clipboard -o 2>/dev/null
-    fi
-}
-clipboard_is() { [ "$(clipboard)" = "$1" ]; }
-
 # Presses Quick solve with the keyboard alone: the selection box has the focus after restore,
 # and the Quick solve button is the fourth tab stop after it.
 press_quick_solve() {
@@ -383,19 +209,6 @@ escape_ends_program() {
     wait "$APP_PID"
     local status=$?
     [ "$status" -eq 0 ] || fail "the program ended with status $status"
-}
-
-# The answer Quick solve should put on the clipboard for LETTERS (the clipboard's text) and
-# DICTIONARY, from a search of our own (reference_answer.awk), not the program's.
-reference_answer() {
-    LETTERS=$1 LC_ALL=C awk -f "$E2E_DIR/reference_answer.awk" "$2" | LC_ALL=C sort | paste -sd' '
-}
-
-# Every word of DICTIONARY the letters LETTERS can spell, as the solutions list shows them
-# (longest first, then alphabetical), from the same reference search.
-reference_solutions() {
-    LETTERS=$1 EVERY_LENGTH=1 LC_ALL=C awk -f "$E2E_DIR/reference_answer.awk" "$2" |
-        LC_ALL=C awk '{ print length($0), $0 }' | LC_ALL=C sort -k1,1nr -k2 | cut -d' ' -f2-
 }
 
 # A small dictionary of the test's own.

@@ -4,11 +4,13 @@
 # a 32-bit Wine prefix of the test's own whose wineserver ends with the test, the files both
 # downloads ship, and one Quick solve checked against the reference search of a shipped list.
 
-source "$(dirname "${BASH_SOURCE[0]}")/../e2e/e2e_lib.sh"
-source "$(dirname "${BASH_SOURCE[0]}")/../wine/wine_loader.sh"
+source "$(dirname "${BASH_SOURCE[0]}")/../../support/app_window.sh"
+source "$(dirname "${BASH_SOURCE[0]}")/../../support/clipboard.sh"
+source "$(dirname "${BASH_SOURCE[0]}")/../../support/reference_answer.sh"
+source "$(dirname "${BASH_SOURCE[0]}")/../../support/wine/wine_loader.sh"
 
 WINESERVER=${WINESERVER:-wineserver}
-WINE_TESTS=$(realpath "$(dirname "${BASH_SOURCE[0]}")/../wine")
+WINE_TESTS=$(realpath "$(dirname "${BASH_SOURCE[0]}")/../../support/wine")
 E2E_LAUNCH_TIMEOUT=${E2E_LAUNCH_TIMEOUT:-180}  # a launch may first make a Wine prefix
 
 # Ends the prefix's wineserver (and with it every Windows process of the test) before the
