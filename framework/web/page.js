@@ -135,15 +135,32 @@ var VelmoraPage = (function () {
     }
   }
 
-  // The dialog scaled as a whole to the window, centred; the page never scrolls sideways.
+  // The dialog scaled as a whole to the window, centred; the page never scrolls sideways. The
+  // dialog fills the window's width and height, but its text never shrinks below the size
+  // of its font: where the window is too low for that (a phone held sideways), the page
+  // scrolls up and down instead.
   function fitToWindow() {
     if (!dialogRoot) return;
     const margin = 8;
-    const scale = Math.min((window.innerWidth - margin) / dialogSize.width,
-                           (window.innerHeight - margin) / dialogSize.height, 3);
-    dialogRoot.style.transform = 'scale(' + Math.max(scale, 0.1) + ')';
+    const toWidth = (document.documentElement.clientWidth - margin) / dialogSize.width;
+    const toHeight = (window.innerHeight - margin) / dialogSize.height;
+    const scale = Math.max(Math.min(toWidth, Math.max(toHeight, 1), 3), 0.1);
+    dialogRoot.style.transform = 'scale(' + scale + ')';
     dialogRoot.parentElement.style.width = dialogSize.width * scale + 'px';
     dialogRoot.parentElement.style.height = dialogSize.height * scale + 'px';
+  }
+
+  // A text box's font is at least 16 CSS pixels, drawn at the dialog's own size: a phone
+  // (Safari on iOS) zooms the page into a box with a smaller font when it takes the focus.
+  // The box is laid out 16 / size times as large and scaled back, so it looks as the
+  // dialog's other controls do.
+  function keepFromZooming(input, fontPixels, width, height) {
+    const shrink = fontPixels / 16;
+    if (shrink >= 1) return { width, height };
+    input.style.fontSize = '16px';
+    input.style.transform = 'scale(' + shrink + ')';
+    input.style.setProperty('--shrink', shrink);
+    return { width: width / shrink, height: height / shrink };
   }
 
   function fontOf(face, pointSize, weight, italic) {
@@ -174,20 +191,26 @@ var VelmoraPage = (function () {
     // Makes the page the dialog: its title, font and an empty form; returns the font's
     // measures as alphabet width + height * 65536.
     createDialog(handle, caption, face, pointSize, weight, italic) {
-      const frame = document.createElement('div');
+      // The page's main landmark, named by a heading with the caption, which the page's
+      // title bar would show on a desktop.
+      const frame = document.createElement('main');
       frame.className = 'velmora-frame';
+      const heading = document.createElement('h1');
+      heading.className = 'visually-hidden';
+      heading.textContent = caption;
       const form = document.createElement('form');
       form.className = 'velmora-dialog';
       form.style.font = fontOf(face, pointSize, weight, italic);
       form.setAttribute('aria-label', caption);
       form.addEventListener('submit', (event) => event.preventDefault());
-      frame.append(form);
+      frame.append(heading, form);
       document.body.append(frame);
       document.title = caption;
       elements.set(handle, form);
       dialogRoot = form;
       const font = measureFont(form.style.font);
       form.dataset.rowHeight = font.height + 2;
+      form.dataset.fontPixels = pointSize * 4 / 3;
       return font.alphabetWidth + font.height * 65536;
     },
     setDialogSize(handle, width, height) {
@@ -226,6 +249,9 @@ var VelmoraPage = (function () {
         element.autocomplete = 'off';
         element.spellcheck = false;
         element.readOnly = !!(flags.readOnly);
+        const size = keepFromZooming(element, Number(form.dataset.fontPixels), width, height);
+        width = size.width;
+        height = size.height;
         if (flags.upperCase) {
           element.setAttribute('autocapitalize', 'characters');
           element.addEventListener('input', () => {

@@ -68,6 +68,15 @@ async function waitForList(page, first) {
   }, { timeout: 10000 }, await page.$(solutions), first);
 }
 
+// axe-core's rules, best practices included, on the page as it stands.
+const axeSource = fs.readFileSync(path.join(here, 'node_modules/axe-core/axe.min.js'), 'utf8');
+async function accessibilityRules(page) {
+  await page.evaluate(axeSource);
+  const violations = await page.evaluate(async () => (await axe.run(document)).violations
+    .map((rule) => `${rule.id}: ${rule.nodes.map((node) => node.target).join(', ')}`));
+  check(violations.length === 0, `axe finds: ${violations.join('; ')}`);
+}
+
 async function openPage(browser, url) {
   const page = await browser.newPage();
   const errors = [];
@@ -190,6 +199,7 @@ async function main() {
     await tabOrder(page);
     await typedRound(page);
     await quickSolveRound(page);
+    await accessibilityRules(page);
     check(errors.length === 0, `page errors: ${errors}`);
     await page.close();
   };
@@ -213,6 +223,26 @@ async function main() {
                box.right <= innerWidth && box.bottom <= innerHeight && box.width > 300;
       });
       check(fits, 'the dialog fits the phone\'s width, scaled as a whole');
+      check(await (await page.$(selection)).evaluate((e) => parseFloat(getComputedStyle(e).fontSize) >= 16),
+            'the selection box\'s font is 16 px or more, so a phone does not zoom into it');
+      // Held sideways: the text keeps its size, the page scrolls up and down but never
+      // sideways, and every control can be scrolled into view.
+      await page.setViewport({ width: 844, height: 390, isMobile: true, hasTouch: true });
+      await page.evaluate(() => new Promise(requestAnimationFrame)); // after the resize event
+      const sideways = await page.evaluate(() => {
+        const form = document.querySelector('form');
+        const scale = form.getBoundingClientRect().width / form.offsetWidth;
+        const legend = document.querySelector('legend');
+        const reachable = Array.from(form.querySelectorAll('.control')).every((control) => {
+          control.scrollIntoView({ block: 'nearest' });
+          const box = control.getBoundingClientRect();
+          return box.top >= 0 && box.bottom <= innerHeight && box.left >= 0 && box.right <= innerWidth;
+        });
+        return { text: parseFloat(getComputedStyle(legend).fontSize) * scale, reachable,
+                 sideways: document.documentElement.scrollWidth > innerWidth };
+      });
+      check(sideways.text >= 12 && sideways.reachable && !sideways.sideways,
+            `held sideways: ${JSON.stringify(sideways)}`);
       await page.close();
     },
     // A clipboard the browser refuses to read is an empty one: nothing found, and the page
