@@ -111,7 +111,7 @@ web:
 
 run-web: web
 	@echo "Velmora is served at http://127.0.0.1:8080/ (more/ and game/: the larger word lists); Ctrl-C stops it"
-	cd $(WEB_BUILD)/site && python3 -m http.server 8080 --bind 127.0.0.1
+	python3 tools/serve_site.py $(WEB_BUILD)/site 8080 --bind 127.0.0.1
 
 web-package: web
 	cmake --build --preset web --target web-package

@@ -47,21 +47,25 @@ set(list_files
     ${CMAKE_SOURCE_DIR}/data/dictionary.txt ${CMAKE_SOURCE_DIR}/data/LICENSE.wamerican
     ${CMAKE_SOURCE_DIR}/data/LICENSE.scowl-readme)
 set(copy_lists
-    COMMAND ${CMAKE_COMMAND} -E copy ${list_files} ${site}/)
+    COMMAND ${CMAKE_COMMAND} -E copy_if_different ${list_files} ${site}/)
 foreach(list more game)
-    list(APPEND copy_lists COMMAND ${CMAKE_COMMAND} -E copy
+    list(APPEND copy_lists COMMAND ${CMAKE_COMMAND} -E copy_if_different
          ${CMAKE_SOURCE_DIR}/data/${list}/dictionary.txt ${CMAKE_SOURCE_DIR}/data/${list}/LICENSE.scowl
          ${CMAKE_SOURCE_DIR}/data/${list}/LICENSE.scowl-readme ${site}/${list}/)
 endforeach()
 
 find_package(Python3 REQUIRED COMPONENTS Interpreter)
 add_custom_target(web-site ALL
-    COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE_DIR:velmora>/velmora.js
+    COMMAND ${CMAKE_COMMAND} -E copy_if_different $<TARGET_FILE_DIR:velmora>/velmora.js
             $<TARGET_FILE_DIR:velmora>/velmora.wasm ${web_sources}/site/start.js
             ${web_sources}/page.css ${CMAKE_SOURCE_DIR}/res/velmora.ico ${site}/
     ${copy_lists}
     COMMAND ${Python3_EXECUTABLE} ${CMAKE_SOURCE_DIR}/tools/make_web_icons.py
             ${CMAKE_SOURCE_DIR}/res/velmora.ico ${site} 192 512
+    # Each text file and the program also gzipped and brotli-compressed beside itself, for
+    # the hosts that serve such copies (tools/serve_site.py, nginx's gzip_static). The files
+    # are copied only when they changed, so a copy is remade only for a file that changed.
+    COMMAND ${Python3_EXECUTABLE} ${CMAKE_SOURCE_DIR}/tools/precompress_site.py ${site}
     DEPENDS velmora
     COMMENT "Assembling the web site in ${site}"
     VERBATIM)

@@ -1,7 +1,8 @@
 #include "core/dictionary.h"
 
 #include <algorithm>
-#include <fstream>
+#include <cstdio>
+#include <memory>
 #include <numeric>
 
 #include "core/count_fit.h"
@@ -11,10 +12,11 @@ CDictionary::CDictionary(const CString& path)
     : candidateSummaries(entries.get_allocator()), candidates(entries.get_allocator()) {
     // Binary, so every platform reads the same bytes; CLineReader applies the text-mode
     // rules itself.
-    std::ifstream file(static_cast<const char*>(path), std::ios::in | std::ios::binary);
-    if (!file.is_open())
+    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(
+        std::fopen(static_cast<const char*>(path), "rb"), &std::fclose);
+    if (!file)
         return;
-    CLineReader reader(file);
+    CLineReader reader(file.get());
     const char* line = nullptr;
     std::size_t qualifying = 0;
     while (reader.Next(line)) {

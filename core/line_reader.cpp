@@ -1,6 +1,5 @@
 #include "core/line_reader.h"
 
-#include <algorithm>
 #include <climits>
 #include <cstring>
 
@@ -14,8 +13,7 @@ constexpr std::size_t kLongestLine = INT_MAX;
 } // namespace
 
 // One byte more than a block, so a line at the very end can be terminated in place.
-CLineReader::CLineReader(std::istream& stream)
-    : m_stream(stream), m_block(new char[kBlockSize + 1]) {}
+CLineReader::CLineReader(std::FILE* file) : m_file(file), m_block(new char[kBlockSize + 1]) {}
 
 bool CLineReader::Next(const char*& line) {
     if (m_finished)
@@ -53,10 +51,9 @@ bool CLineReader::Next(const char*& line) {
 
 // Reads the next block; false when the stream has nothing more to give.
 bool CLineReader::Refill() {
-    m_stream.read(m_block.get(), kBlockSize);
-    m_size = static_cast<std::size_t>(std::max<std::streamsize>(m_stream.gcount(), 0));
+    m_size = std::fread(m_block.get(), 1, kBlockSize, m_file);
     m_position = 0;
-    if (!m_stream)
+    if (m_size < kBlockSize)
         m_streamDone = true; // end of file or a read error alike: never read again
     if (const void* eof = std::memchr(m_block.get(), kEndOfFile, m_size)) {
         m_size = static_cast<std::size_t>(static_cast<const char*>(eof) - m_block.get());

@@ -1,4 +1,4 @@
-// CLineReader: splits a byte stream into the lines of a dictionary file.
+// CLineReader: splits an open file into the lines of a dictionary file.
 //
 // It reads the stream in large blocks and hands out one line at a time as NUL-terminated
 // text, with text-mode line semantics whatever the platform: a carriage return directly
@@ -10,13 +10,14 @@
 #pragma once
 
 #include <cstddef>
-#include <istream>
+#include <cstdio>
 #include <memory>
 #include <string>
 
 class CLineReader {
 public:
-    explicit CLineReader(std::istream& stream);
+    // Reads `file` (opened in binary mode) from where it stands; the caller closes it.
+    explicit CLineReader(std::FILE* file);
 
     // Points `line` at the next line's text, valid until the next call. False when the
     // last line has been handed out.
@@ -27,7 +28,7 @@ private:
     void KeepForLater(const char* start, const char* stop);
     const char* FinishKept(bool endedByFeed);
 
-    std::istream& m_stream;
+    std::FILE* m_file;
     std::unique_ptr<char[]> m_block;
     std::size_t m_position = 0;
     std::size_t m_size = 0;

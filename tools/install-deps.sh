@@ -44,8 +44,8 @@ test_packages=(
 lean_test_packages=(devscripts diffoscope-minimal)
 
 # The page for browsers: Emscripten (it brings clang, binaryen and Node), CMake, Python for
-# its site.
-web_packages=(emscripten cmake python3)
+# its site, gzip and brotli for the site's compressed copies.
+web_packages=(emscripten cmake python3 gzip brotli)
 # Its tests: the two browsers; Node and npm (below) run puppeteer-core.
 # GoogleTest's sources, which the core tests are compiled from for Node.
 web_test_packages=(chromium firefox-esr googletest)
