@@ -126,10 +126,13 @@ test-web: web
 	cd tests/web && npm ci --no-audit --no-fund --loglevel=error
 	node tests/web/run_tests.mjs $(WEB_BUILD)/site $(WEB_BUILD)/tests/framework
 
+# The page's speed in headless Chromium, then a first visit on a phone (Lighthouse).
 bench-web: web
 	@bash tools/install-deps.sh web-test
 	cd tests/web && npm ci --no-audit --no-fund --loglevel=error
+	cd bench/web && npm ci --no-audit --no-fund --loglevel=error
 	node bench/web/bench.mjs $(WEB_BUILD)/site
+	node bench/web/lighthouse.mjs $(WEB_BUILD)/site
 
 # Every download built a second time from HEAD in a fresh clone elsewhere must equal this
 # checkout's byte for byte.

@@ -1,13 +1,13 @@
-// The page's speed in headless Chromium, served by `python3 -m http.server` on 127.0.0.1 as
-// `make run-web` serves it; prints the median of RUNS runs of each measure and the size of
+// The page's speed in headless Chromium, served on 127.0.0.1 as `make run-web` serves it; prints the median of RUNS runs of each measure and the size of
 // the program's files. A benchmark, not a test: nothing here fails on a slow machine.
 //   usage: node bench/web/bench.mjs SITE   (run by make bench-web)
-import { spawn } from 'node:child_process';
 import fs from 'node:fs';
 import os from 'node:os';
 import path from 'node:path';
 import { fileURLToPath } from 'node:url';
 import zlib from 'node:zlib';
+
+import { serve } from './site_server.mjs';
 
 const root = path.resolve(path.dirname(fileURLToPath(import.meta.url)), '../..');
 const { default: puppeteer } = await import(
@@ -73,8 +73,7 @@ async function measure(browser, folder, letters) {
   return { ready: median(times.ready), solve: median(times.solve), first: median(times.first), rows };
 }
 
-const server = spawn('python3', ['-m', 'http.server', String(port), '--bind', '127.0.0.1'],
-                     { cwd: site, stdio: 'ignore' });
+const server = await serve(site, port);
 const profile = fs.mkdtempSync(path.join(os.tmpdir(), 'velmora-bench-'));
 try {
   // Without DevTools' network recording, which keeps and decodes a copy of every response
@@ -83,10 +82,6 @@ try {
     executablePath: '/usr/bin/chromium', headless: true, networkEnabled: false, issuesEnabled: false, args: [
       '--no-sandbox', '--disable-background-networking', '--disable-component-update', '--disable-sync',
     '--no-first-run', '--disable-gpu', `--user-data-dir=${profile}`] });
-  for (let tries = 0; ; ++tries) { // the server is up once it answers
-    try { await fetch(origin); break; } catch (notYet) { if (tries > 50) throw notYet; }
-    await new Promise((resolve) => setTimeout(resolve, 100));
-  }
   const game = await measure(browser, 'game/', 'ETAOINSHRDLU');
   const scan = await measure(browser, 'game/', 'QXZJKVWYFBGP'); // the search alone: no word fits
   const every = await measure(browser, '', 'ABCDEFGHIJKLMNOPQRSTUVWXYZ'.repeat(20));
@@ -100,6 +95,6 @@ try {
   console.log(`Solve filling the list with every word of the default list (${every.rows} rows): ${every.solve.toFixed(1)} ms (first: ${every.first.toFixed(1)} ms)`);
   console.log(`velmora.wasm + velmora.js gzipped: ${gzipped[0]} + ${gzipped[1]} bytes = ${((gzipped[0] + gzipped[1]) / 1024).toFixed(0)} KiB`);
 } finally {
-  server.kill();
+  server.stop();
   fs.rmSync(profile, { recursive: true, force: true });
 }
