@@ -46,9 +46,11 @@ lean_test_packages=(devscripts diffoscope-minimal)
 # The page for browsers: Emscripten (it brings clang, binaryen and Node), CMake, Python for
 # its site, gzip and brotli for the site's compressed copies.
 web_packages=(emscripten cmake python3 gzip brotli)
-# Its tests: the two browsers; Node and npm (below) run puppeteer-core.
-# GoogleTest's sources, which the core tests are compiled from for Node.
-web_test_packages=(chromium firefox-esr googletest)
+# Its tests: the three browser engines (WebKit as WebKitGTK's MiniBrowser, driven over
+# WebDriver in a private Xvfb; Mesa's drivers, only recommended, are what it draws with, and
+# xclip serves it the X clipboard); Node and npm (below) run puppeteer-core and
+# selenium-webdriver. GoogleTest's sources, which the core tests are compiled from for Node.
+web_test_packages=(chromium firefox-esr webkit2gtk-driver libgl1-mesa-dri xvfb xclip googletest)
 
 apt_options=(-y)
 lean_packages=()

@@ -1,0 +1,182 @@
+// The page's scenarios, written once and run in every engine (engines.mjs): Chromium,
+// Firefox and WebKit. They take an engine launched with an empty profile, in this order (the
+// first visit must be the first), and the site's server (site_server.mjs). Answers are
+// checked against tests/support/reference_answer.awk on the same word list.
+import { execFileSync } from 'node:child_process';
+import fs from 'node:fs';
+import path from 'node:path';
+import { fileURLToPath } from 'node:url';
+
+const here = path.dirname(fileURLToPath(import.meta.url));
+
+export function check(condition, what) {
+  if (!condition) throw new Error(what);
+}
+
+// Every word of four or more letters the letters spell, longest first, then in byte order.
+export function reference(dictionary, letters, everyLength = true) {
+  const output = execFileSync('awk', ['-f', path.join(here, '../support/reference_answer.awk'), dictionary],
+    { env: { ...process.env, LC_ALL: 'C', LETTERS: letters, EVERY_LENGTH: everyLength ? '1' : '' },
+      maxBuffer: 1 << 26 });
+  const words = output.toString().split('\n').filter(Boolean);
+  return words.sort((a, b) => b.length - a.length || (a < b ? -1 : a > b ? 1 : 0));
+}
+
+const shownRows = () => Array.from(document.querySelectorAll('[role=option]'))
+  .filter((row) => !row.hidden).map((row) => row.textContent);
+
+// Waits (bounded) until the list shows `first` at its top, or nothing when null.
+export const waitForList = (engine, first) => engine.waitFor((first) => {
+  const row = Array.from(document.querySelectorAll('[role=option]')).find((r) => !r.hidden);
+  return first === null ? !row : !!row && row.textContent === first;
+}, first);
+
+// The controls, found by role and accessible name as a screen reader finds them.
+export async function dialog(engine) {
+  const find = (role, name) => engine.control(role, name);
+  return { selection: await find('textbox', 'Selection'), solve: await find('button', 'Solve'),
+           solutions: await find('listbox', 'Solutions'),
+           answer: await find('textbox', 'Answer for the clipboard'),
+           quickSolve: await find('button', 'Quick solve') };
+}
+
+async function noErrors(engine) {
+  const errors = await engine.errors();
+  check(errors.length === 0, `the page's errors: ${errors.join('; ')}`);
+}
+
+// The focus starts in the selection box and Tab follows the template's order.
+async function tabOrder(engine, controls) {
+  for (const [step, name] of ['selection', 'solve', 'solutions', 'answer', 'quickSolve'].entries()) {
+    if (step > 0) await engine.press('Tab');
+    check(await controls[name].isFocused(), `Tab step ${step}: ${name} has the focus`);
+  }
+}
+
+// Letters typed in lower case show as capitals; Enter solves; the rows are the reference's,
+// longest first, the list tells their count; End in the list reaches its last row.
+export async function typedRound(engine, controls, words) {
+  const expected = words('tsacrxe');
+  await controls.selection.type('tsacrxe');
+  check(await controls.selection.value() === 'TSACRXE', 'typed letters become capitals');
+  await engine.press('Enter');
+  await waitForList(engine, expected[0]);
+  const shown = await engine.evaluate(shownRows);
+  check(JSON.stringify(shown) === JSON.stringify(expected.slice(0, shown.length)),
+        `rows ${shown} are the reference's ${expected}`);
+  const setSize = await engine.evaluate(() => document.querySelector('[role=option]').getAttribute('aria-setsize'));
+  check(Number(setSize) === expected.length, `the list says ${setSize} rows of ${expected.length}`);
+  await controls.solutions.focus();
+  await engine.press('End');
+  await engine.waitFor((last) => Array.from(document.querySelectorAll('[role=option]')).some(
+    (row) => !row.hidden && row.textContent === last && row.getAttribute('aria-selected') === 'true'),
+  expected[expected.length - 1]);
+}
+
+// Quick solve through the clipboard: the longest words out as one line; then a clipboard
+// with no answer leaves the clipboard as it was, and the list empty.
+async function quickSolveRound(engine, controls, words) {
+  await engine.clipboard.write('aeinrst\r\nlp');
+  await controls.quickSolve.click();
+  await waitForList(engine, words('aeinrstlp')[0]);
+  check(await controls.selection.value() === 'AEINRST LP',
+        'Quick solve replaces the selection with the clipboard, as one line');
+  const longest = words('aeinrstlp', false).sort().join(' ');
+  check(await controls.answer.value() === longest, 'the answer box holds the longest words');
+  check(await engine.clipboard.read() === longest, `the clipboard holds "${longest}"`);
+  await engine.clipboard.write('qqqq zzz');
+  await controls.quickSolve.click();
+  await waitForList(engine, null);
+  check(await engine.clipboard.read() === 'qqqq zzz', 'no answer keeps the clipboard');
+}
+
+// axe-core's rules, best practices included, on the page as it stands.
+const axeSource = fs.readFileSync(path.join(here, 'node_modules/axe-core/axe.min.js'), 'utf8');
+async function accessibilityRules(engine) {
+  await engine.inject(axeSource);
+  const violations = await engine.evaluate(async () => (await axe.run(document)).violations
+    .map((rule) => `${rule.id}: ${rule.nodes.map((node) => node.target).join(', ')}`));
+  check(violations.length === 0, `axe finds: ${violations.join('; ')}`);
+}
+
+const visitedFiles = ['/velmora.js', '/velmora.wasm', '/dictionary.txt'];
+
+export const scenarios = {
+  // A first visit fetches the program and the word list once for the page and once for its
+  // service worker, and the browser reports no error.
+  'a first visit': async (engine, server) => {
+    server.resetCounts();
+    await engine.open(server.url);
+    await dialog(engine);
+    const workerDone = () => visitedFiles.every((file) => server.requestsOf(file).worker > 0);
+    await engine.waitFor(() => caches.match('dictionary.txt').then(Boolean));
+    for (const file of visitedFiles) {
+      const { page, worker } = server.requestsOf(file);
+      check(page === 1 && worker <= 1, `${file}: ${page} requests by the page, ${worker} by its worker`);
+    }
+    await noErrors(engine);
+    if (engine.firstVisitConsole) { // what only the browser hears (WebKit)
+      server.resetCounts();
+      const said = await engine.firstVisitConsole(server.url, workerDone);
+      check(said.length === 0, `the browser says: ${said.join('; ')}`);
+    }
+  },
+
+  // After that visit the service worker's copies make the page: the network gone, a reload
+  // plays the whole round.
+  'a reload with the network off': async (engine, server, words) => {
+    await engine.open(server.url);
+    await engine.waitFor(() => caches.match('dictionary.txt').then(Boolean));
+    await server.stop();
+    try {
+      await engine.reload();
+      await typedRound(engine, await dialog(engine), words);
+    } finally {
+      await server.start();
+    }
+  },
+
+  // Every control by its accessible name, the round typed and through the clipboard, and
+  // axe's rules.
+  'the round': async (engine, server, words) => {
+    await engine.open(server.url);
+    const controls = await dialog(engine);
+    await tabOrder(engine, controls);
+    await typedRound(engine, controls, words);
+    await quickSolveRound(engine, controls, words);
+    await accessibilityRules(engine);
+    await noErrors(engine);
+  },
+
+  // A phone held sideways (844 x 390): the text keeps its size, the page scrolls up and down
+  // but never sideways, and every control can be scrolled into view. The selection box's
+  // font is 16 px or more, so that a phone does not zoom into it.
+  'held sideways': async (engine, server) => {
+    await engine.open(server.url);
+    await dialog(engine);
+    await engine.setViewport(844, 390);
+    await engine.evaluate(() => new Promise(requestAnimationFrame)); // after the resize event
+    const sideways = await engine.evaluate(() => {
+      const form = document.querySelector('form');
+      const scale = form.getBoundingClientRect().width / form.offsetWidth;
+      const reachable = Array.from(form.querySelectorAll('.control')).every((control) => {
+        control.scrollIntoView({ block: 'nearest' });
+        const box = control.getBoundingClientRect();
+        return box.top >= 0 && box.bottom <= innerHeight && box.left >= 0 && box.right <= innerWidth;
+      });
+      return { text: parseFloat(getComputedStyle(document.querySelector('legend')).fontSize) * scale,
+               box: parseFloat(getComputedStyle(document.querySelector('input')).fontSize),
+               reachable, sideways: document.documentElement.scrollWidth > innerWidth };
+    });
+    check(sideways.text >= 12 && sideways.box >= 16 && sideways.reachable && !sideways.sideways,
+          `held sideways: ${JSON.stringify(sideways)}`);
+  },
+
+  // The framework's contract test (one GoogleTest source for every backend) on the page.
+  'the framework\'s contract': async (engine, server) => {
+    await engine.open(server.url + 'contract/');
+    await engine.waitFor(() => window.conformanceStatus !== undefined);
+    const [status, report] = await engine.evaluate(() => [window.conformanceStatus, window.conformanceReport]);
+    check(status === 0, `the contract test on the page: ${status}\n${report.join('\n')}`);
+  },
+};
