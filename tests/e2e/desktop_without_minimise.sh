@@ -29,6 +29,7 @@ xwayland)
 esac
 
 press_quick_solve
+wait_for_programs_copy
 wait_until "the answer on the clipboard" clipboard_is "RETAINS STAINER"
 kill -0 "$APP_PID" 2>/dev/null || fail "the program ended during the round"
 

@@ -34,13 +34,14 @@ start_app() {
 # directory (a launcher's command line may change it again) and
 # waits for its window: managed and in its start state, under openbox; managed, under
 # Weston's XWayland; mapped, on a bare X server;
-# painted with its controls, on Wayland (where the test sees no window of its own). APP_PID is
+# painted with its controls, on Wayland (where the test sees no window of its own; there the
+# program logs its Wayland requests, for wait_for_programs_copy). APP_PID is
 # the launcher's process, which ends with the program's status. E2E_APP_ARGS, when set, are
 # arguments given to the program (which it ignores).
 launch_app() {
     local launcher=() platform=(QT_QPA_PLATFORM=xcb DISPLAY="$APP_DISPLAY") arguments=()
     [ -n "${VELMORA_LAUNCH:-}" ] && launcher=("$VELMORA_LAUNCH")
-    [ "$E2E_DESKTOP" = weston ] && platform=(QT_QPA_PLATFORM=wayland)
+    [ "$E2E_DESKTOP" = weston ] && platform=(QT_QPA_PLATFORM=wayland WAYLAND_DEBUG=client)
     read -ra arguments <<<"${E2E_APP_ARGS:-}"
     [ "$E2E_DESKTOP" = openbox ] && watch_maps
     (cd "$1" && exec env "${platform[@]}" "${launcher[@]}" "${@:2}" "${arguments[@]}") >"$E2E_WORK/app.log" 2>&1 &
