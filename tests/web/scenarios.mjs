@@ -175,6 +175,9 @@ export const scenarios = {
   // The framework's contract test (one GoogleTest source for every backend) on the page.
   'the framework\'s contract': async (engine, server) => {
     await engine.open(server.url + 'contract/');
+    const run = await engine.control('button', 'Run');
+    await engine.waitFor(() => !document.getElementById('run').disabled);
+    await run.click();
     await engine.waitFor(() => window.conformanceStatus !== undefined);
     const [status, report] = await engine.evaluate(() => [window.conformanceStatus, window.conformanceReport]);
     check(status === 0, `the contract test on the page: ${status}\n${report.join('\n')}`);
