@@ -1,11 +1,14 @@
-# The two Windows downloads, made by the `windows-package` target of a Windows build:
-#   velmora-<version>-win32.zip        the program, the default word list, two more lists in
+# The two Windows downloads, made by the `windows-package` target of a Windows build, ARCH
+# being win32 for the 32-bit build and win64 for the 64-bit one:
+#   velmora-<version>-ARCH.zip         the program, the default word list, two more lists in
 #                                      folders of their own, the licences and a README.txt, to
 #                                      unpack anywhere and run in place;
-#   velmora-<version>-win32-setup.exe  an NSIS installer of the same files (makensis, from
+#   velmora-<version>-ARCH-setup.exe   an NSIS installer of the same files (makensis, from
 #                                      Debian's nsis package), with a Start-menu shortcut per
 #                                      list and an uninstaller registered with Add/Remove
-#                                      Programs.
+#                                      Programs. It is a program of the same width as the one
+#                                      it installs (NSIS's x86 or amd64 stubs), so that each
+#                                      goes into its own Program Files folder and registry view.
 # Both are written into the build folder, from one staged copy of the files, with SHA256SUMS
 # and the build record beside them. Every staged file has the commit's date and fixed modes,
 # and the zip is packed in UTC without access times or owners, so every build of a commit gives
@@ -20,8 +23,22 @@ set(stage ${CMAKE_BINARY_DIR}/windows-package/stage)
 set(packed ${CMAKE_BINARY_DIR}/windows-package/packed)
 set(packed_stamp ${CMAKE_BINARY_DIR}/windows-package/packed.stamp)
 set(VELMORA_VERSION ${PROJECT_VERSION})
-set(zip ${CMAKE_BINARY_DIR}/velmora-${VELMORA_VERSION}-win32.zip)
-set(setup ${CMAKE_BINARY_DIR}/velmora-${VELMORA_VERSION}-win32-setup.exe)
+# The width of the program decides the download's name and the installer's stub, install
+# folder and registry view. On 64-bit Windows $PROGRAMFILES of a 32-bit installer is
+# "Program Files (x86)"; $PROGRAMFILES64 is "Program Files".
+if(CMAKE_SIZEOF_VOID_P EQUAL 8)
+    set(windows_arch win64)
+    set(VELMORA_NSIS_TARGET amd64-unicode)
+    set(VELMORA_NSIS_PROGRAM_FILES "$PROGRAMFILES64")
+    set(VELMORA_NSIS_REGISTRY_VIEW 64)
+else()
+    set(windows_arch win32)
+    set(VELMORA_NSIS_TARGET x86-unicode)
+    set(VELMORA_NSIS_PROGRAM_FILES "$PROGRAMFILES")
+    set(VELMORA_NSIS_REGISTRY_VIEW 32)
+endif()
+set(zip ${CMAKE_BINARY_DIR}/velmora-${VELMORA_VERSION}-${windows_arch}.zip)
+set(setup ${CMAKE_BINARY_DIR}/velmora-${VELMORA_VERSION}-${windows_arch}-setup.exe)
 
 # What both downloads hold, by their names there. The text files get CRLF line ends;
 # each dictionary.txt ships as it is (the program reads either kind of line end).
@@ -140,12 +157,3 @@ add_custom_command(
     VERBATIM)
 
 add_custom_target(windows-package DEPENDS ${zip} ${setup} ${sums})
-
-# Both downloads used under Wine the way a user would (tests/windows/package/); run by
-# `make test-windows-package`, which `make test` includes.
-add_custom_target(test-windows-package
-    COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/tests/windows/package/run.sh
-            ${zip} ${setup} ${CMAKE_CURRENT_SOURCE_DIR} ${VELMORA_VERSION}
-    USES_TERMINAL
-    VERBATIM)
-add_dependencies(test-windows-package windows-package)

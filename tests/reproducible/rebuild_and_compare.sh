@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The downloads of HEAD built a second time, in a fresh clone in another folder, with another
 # umask, time zone and locale, must equal the first build byte for byte: the Linux program,
-# the .deb, both Windows programs, the zip and the installer. The first build is the checkout's
+# the .deb, both Windows programs, their zips and installers. The first build is the checkout's
 # own (its build folders, made by the caller) when the checkout has no local changes; otherwise
 # a second clone, built in the ordinary environment, stands in for it. The rebuild makes only
 # what the downloads need. On a difference the files are named and diffoscope shows why.
@@ -49,6 +49,8 @@ download() {
 downloads=("$build build app/velmora" "$build build velmora_*.deb"
            "$win32 build-windows app/velmora.exe" "$win64 build-windows64 app/velmora.exe"
            "$win32 build-windows velmora-*-win32.zip" "$win32 build-windows velmora-*-win32-setup.exe")
+downloads+=("$win64 build-windows64 velmora-*-win64.zip"
+            "$win64 build-windows64 velmora-*-win64-setup.exe")
 different=0
 for entry in "${downloads[@]}"; do
     read -r folder rebuilt pattern <<<"$entry"

@@ -12,6 +12,9 @@ source "$(dirname "$0")/windows_package_lib.sh"
 [ -f "$SETUP" ] || fail "no $SETUP: run make windows-package"
 carries_version() { strings -el "$1" | grep -qxF "$VERSION"; }
 carries_version "$SETUP" || fail "the installer carries no version $VERSION"
+pe_width "$SETUP" # made with NSIS's stub as wide as the program: it decides the install folder
+grep -qE "^Magic[[:space:]]+$PE_MAGIC" <<<"$(x86_64-w64-mingw32-objdump -p "$SETUP")" ||
+    fail "the installer is no $PE_FORMAT program"
 
 install_dir='C:\Program Files\Velmora'
 key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Velmora'
@@ -49,7 +52,7 @@ starts_in "Velmora (Word-game words).lnk" "$install_dir\\Word-game words"
 
 # reg_value NAME: the data of NAME in the uninstall key, as `reg query` prints it.
 reg_value() {
-    "$WINE" reg query "$key" /v "$1" 2>/dev/null | tr -d '\r' |
+    "$WINE" reg query "$key" /reg:${WINEARCH#win} /v "$1" 2>/dev/null | tr -d '\r' |
         sed -n "s/^ *$1 *REG_[A-Z_]* *//p"
 }
 check_value() {
@@ -110,5 +113,6 @@ printf '@"%s" /S _?=%s\r\n@exit /b %%errorlevel%%\r\n' \
 left=$(list_folder "$unix_dir")
 [ "$left" = my-words.txt ] || fail "after the uninstall the folder holds '$left', not only the user's file"
 [ -z "$(velmora_shortcuts)" ] || fail "the uninstall left the shortcuts $(velmora_shortcuts)"
-! "$WINE" reg query "$key" >/dev/null 2>&1 || fail "the uninstall left the registry key"
+! "$WINE" reg query "$key" /reg:${WINEARCH#win} >/dev/null 2>&1 ||
+    fail "the uninstall left the registry key"
 echo "PASS: the installer installs, runs from its shortcuts and uninstalls cleanly"

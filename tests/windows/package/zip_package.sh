@@ -3,8 +3,8 @@
 # exactly the program, the default word list, two more in folders of their own, the
 # licences and a CRLF README.txt, and the program started there under Wine (in a prefix of
 # its own, tests/support/wine/in_wine_prefix.sh) solves with the shipped list.
-#   zip_package.sh ZIP SOURCE_DIR
-ZIP=$1 SOURCE_DIR=$2
+#   zip_package.sh ZIP SOURCE_DIR PROGRAM (whose resources, read by windres, velmora.exe has)
+ZIP=$1 SOURCE_DIR=$2 PROGRAM=$3
 source "$(dirname "$0")/windows_package_lib.sh"
 
 [ -f "$ZIP" ] || fail "no $ZIP: run make windows-package"
@@ -19,10 +19,15 @@ crlf_only "$folder/README.txt" || fail "README.txt does not have CRLF line ends 
 for words in 'dictionary\.txt' '"Start in"'; do
     grep -q "$words" "$folder/README.txt" || fail "README.txt does not mention $words"
 done
-# A 32-bit (PE32, i386) GUI program, with ASLR it can be moved by (DYNAMIC_BASE and the
+# A GUI program of the download's width, with ASLR it can be moved by (DYNAMIC_BASE and the
 # relocations, which stripping must keep) and DEP.
-headers=$(i686-w64-mingw32-objdump -p -h "$folder/velmora.exe") || fail "objdump cannot read velmora.exe"
-for field in 'file format pei-i386$' '^Magic[[:space:]]+010b' '^Subsystem[[:space:]]+00000002' \
+pe_width "$ZIP"
+headers=$(x86_64-w64-mingw32-objdump -p -h "$folder/velmora.exe") || fail "objdump cannot read it"
+rc() { x86_64-w64-mingw32-windres -i "$1" -O rc; }
+resources=$(rc "$folder/velmora.exe")
+grep -qx '1 VERSIONINFO' <<<"$resources" && grep -q '^1 24 .*RT_MANIFEST' <<<"$resources" &&
+    [ "$resources" = "$(rc "$PROGRAM")" ] || fail "velmora.exe lacks $PROGRAM's resources"
+for field in "file format $PE_FORMAT\$" "^Magic[[:space:]]+$PE_MAGIC" '^Subsystem[[:space:]]+00000002' \
     '^[[:space:]]+DYNAMIC_BASE$' '^[[:space:]]+NX_COMPAT$' ' \.reloc '; do
     grep -qE "$field" <<<"$headers" || fail "velmora.exe's headers lack $field: $headers"
 done
