@@ -6,7 +6,7 @@
 //   engine.open(url), reload(), control(role, name) -> { click, type, value, focus, isFocused },
 //   press(key), evaluate(fn, ...args), inject(script) (a library's source, whatever the
 //   page's security policy), waitFor(fn, ...args), errors(), clipboard.{write, read},
-//   setViewport(width, height), close()
+//   setViewport(width, height), colours(scheme) (for pages opened next; false: cannot), close()
 import { execFile, spawn } from 'node:child_process';
 import fs from 'node:fs';
 import net from 'node:net';
@@ -30,17 +30,24 @@ const puppeteerLaunchers = {
   chromium: (profile) => puppeteer.launch({ executablePath: '/usr/bin/chromium', headless: true, args: [
     '--no-sandbox', '--disable-background-networking', '--disable-component-update', '--disable-sync',
     '--no-first-run', '--disable-gpu', `--user-data-dir=${profile}`] }),
-  // The testing preference lets a script read the clipboard without Firefox's paste button.
-  firefox: (profile) => puppeteer.launch({ browser: 'firefox', executablePath: '/usr/bin/firefox-esr',
-    headless: true, userDataDir: profile, extraPrefsFirefox: { 'dom.events.testing.asyncClipboard': true } }),
+  firefox: (profile, prefs = firefoxPrefs(schemes.light)) => puppeteer.launch({ browser: 'firefox',
+    executablePath: '/usr/bin/firefox-esr', headless: true, userDataDir: profile, extraPrefsFirefox: prefs }),
 };
+// A scheme: prefers-color-scheme and forced-colors. Chromium emulates them in the page; Firefox's
+// BiDi cannot, so it starts again with preferences: forced colours with "Desert" contrast theme's
+// selection (headless Firefox's own is 2.9:1), and a clipboard a script reads with no paste button.
+const schemes = { light: ['light', 'none'], dark: ['dark', 'none'], forced: ['light', 'active'] };
+const firefoxPrefs = ([scheme, forced]) => ({ 'dom.events.testing.asyncClipboard': true,
+  'layout.css.prefers-color-scheme.content-override': scheme === 'dark' ? 0 : 1,
+  'browser.display.document_color_use': forced === 'active' ? 2 : 0,
+  'ui.highlight': '#903909', 'ui.highlighttext': '#fffaef' });
 
 // Chromium or Firefox. The clipboard is the browser's own (a headless browser has no X
 // clipboard); Chromium is granted it for the site. Each open() is a new tab.
 async function puppeteerEngine(name) {
   const profile = profileFolder(name);
-  const browser = await puppeteerLaunchers[name](profile);
-  let page = null;
+  let browser = await puppeteerLaunchers[name](profile);
+  let [page, media] = [null, schemes.light];
   let errors = [];
   const control = (handle) => ({
     click: () => handle.click(),
@@ -51,13 +58,23 @@ async function puppeteerEngine(name) {
   });
   return {
     name,
-    browser,
+    get browser() { return browser; },
+    async colours(scheme) {
+      if (name === 'firefox' && schemes[scheme] !== media) {
+        await browser.close();
+        browser = await puppeteerLaunchers.firefox(profile, firefoxPrefs(schemes[scheme]));
+      }
+      media = schemes[scheme];
+      return true;
+    },
     async open(url) {
       if (name === 'chromium') await browser.defaultBrowserContext().overridePermissions(
         new URL(url).origin, ['clipboard-read', 'clipboard-write', 'clipboard-sanitized-write']);
       if (page) await page.close();
       page = await browser.newPage();
       errors = [];
+      if (name === 'chromium') await (await page.createCDPSession()).send('Emulation.setEmulatedMedia', {
+        features: [{ name: 'prefers-color-scheme', value: media[0] }, { name: 'forced-colors', value: media[1] }] });
       page.on('pageerror', (error) => errors.push(error.message));
       page.on('console', (message) => {
         if (['error', 'warn'].includes(message.type())) errors.push(message.text());
@@ -198,6 +215,7 @@ async function webkitEngine() {
     },
     press: (key) => driver.actions().sendKeys(webDriverKeys[key] || key).perform(),
     evaluate,
+    colours: async (scheme) => scheme === 'light', // WebDriver emulates no media feature
     inject: (source) => driver.executeScript(source),
     waitFor: (fn, ...args) => until(() => evaluate(fn, ...args), 20000, String(fn)),
     // A WebDriver session of this WebKit has no way to the console (no BiDi, and an

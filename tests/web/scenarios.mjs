@@ -148,6 +148,23 @@ export const scenarios = {
     await noErrors(engine);
   },
 
+  // In each scheme, with a row selected: axe's rules (contrast among them), the list focused and
+  // not; the row stands out, the dark page is dark. WebKit's driver sets no scheme: light alone.
+  'in light, dark and forced colours': async (engine, server, words) => {
+    for (const scheme of ['dark', 'forced', 'light']) { // light last, for the scenarios after
+      if (!await engine.colours(scheme)) continue;
+      await engine.open(server.url);
+      await typedRound(engine, await dialog(engine), words);
+      await accessibilityRules(engine);
+      await engine.press('Tab');
+      await accessibilityRules(engine);
+      const [page, row, list] = await engine.evaluate(() => ['body', '[aria-selected=true]', '[role=listbox]']
+        .map((selector) => getComputedStyle(document.querySelector(selector)).backgroundColor));
+      check(row !== list, `${scheme}: the selected row stands out`);
+      check(scheme !== 'dark' || Math.max(...page.match(/\d+/g)) < 64, `the dark page is ${page}`);
+    }
+  },
+
   // A phone held sideways (844 x 390): the text keeps its size, the page scrolls up and down
   // but never sideways, and every control can be scrolled into view. The selection box's
   // font is 16 px or more, so that a phone does not zoom into it.
