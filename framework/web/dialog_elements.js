@@ -20,7 +20,7 @@ var VelmoraDialogElements = typeof VelmoraDialogElements === 'object' ? VelmoraD
     if (!fitted) return;
     const margin = 8;
     const toWidth = (document.documentElement.clientWidth - margin) / fitted.width;
-    const toHeight = (window.innerHeight - margin) / fitted.height;
+    const toHeight = (document.documentElement.clientHeight - margin) / fitted.height;
     const scale = Math.max(Math.min(toWidth, Math.max(toHeight, 1), 3), 0.1);
     fitted.form.style.transform = 'scale(' + scale + ')';
     fitted.form.parentElement.style.width = fitted.width * scale + 'px';

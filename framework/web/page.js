@@ -132,10 +132,12 @@ var VelmoraPage = (function () {
       const form = elements.get(dialog);
       const element = adopted.length ? adopted.shift() : newElement(kind, text);
       const isNew = !element.parentElement;
+      // A text drawn again counts as a new paint: a prerendered one is kept as it is.
+      const showText = (target) => { if (target.textContent !== text) target.textContent = text; };
       if (kind === 'group') {
-        element.firstChild.textContent = text;
+        showText(element.firstChild);
       } else if (kind === 'button' || kind === 'default') {
-        element.textContent = text;
+        showText(element);
         // The click is the whole command: cancelling it keeps the browser from submitting
         // the form (Enter in a box clicks the default button), which would lay the page out
         // again for each control it checks.
@@ -153,7 +155,7 @@ var VelmoraPage = (function () {
         element.id = 'velmora-list-' + handle;
         listViews.set(handle, new VelmoraListView(element, Number(form.dataset.rowHeight)));
       } else {
-        element.textContent = text;
+        showText(element);
       }
       element.className = 'control ' + kind + (flags.border ? ' bordered' : '') +
                            (flags.align ? ' align-' + flags.align : '');

@@ -17,6 +17,7 @@ var VelmoraPrerendered = (function () {
   const measures = elements.measureFont(font);
   form.style.setProperty('--alphabet-width', measures.alphabetWidth);
   form.style.setProperty('--font-height', measures.height);
+  form.dataset.measured = ''; // dialog.css shows it from now on
   const fontPixels = Number(data.pointSize) * 4 / 3;
   for (const input of form.querySelectorAll('input')) {
     elements.keepFromZooming(input, fontPixels);

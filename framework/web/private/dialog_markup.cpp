@@ -105,7 +105,10 @@ DialogMarkup MarkupOfDialog(UINT templateId, const DialogTemplate& dialog) {
     const std::string form = ".velmora-dialog[data-template=\"" + id + "\"]";
     markup.css = "/* Made by the build from dialog template " + id + ": do not edit. */\n" + form +
                  " { " + BaseUnitsCss() + " width: " + HorizontalPixelsCss(dialog.cx) +
-                 "; height: " + VerticalPixelsCss(dialog.cy) + "; }\n";
+                 "; height: " + VerticalPixelsCss(dialog.cy) + "; }\n" +
+                 // Drawn only once the page has measured its font (prerender.js), never
+                 // first in the wrong places.
+                 form + ":not([data-measured]) { display: none; }\n";
     std::size_t index = 0;
     for (const DialogItemTemplate& item : dialog.items) {
         markup.html += ElementOf(item, index);
