@@ -63,29 +63,9 @@ var VelmoraPage = (function () {
     return element;
   }
 
-  // The page's word list, fetched while the program itself downloads and compiles: by the
-  // page's first script (start.js) where it has one, so that nothing is fetched twice.
-  const started = typeof VelmoraStart === 'object' ? VelmoraStart : {};
-  const wordList = started.wordList || fetch('dictionary.txt')
-    .then((response) => (response.ok ? response.arrayBuffer() : null))
-    .catch(() => null);
-
-  // The program's WebAssembly from the download the first script started, compiled as it
-  // arrives; from its bytes where the server does not call it application/wasm.
-  if (started.wasm) {
-    Module['instantiateWasm'] = function (imports, receiveInstance) {
-      started.wasm
-        .then((response) => WebAssembly.instantiateStreaming(response.clone(), imports)
-          .catch(() => response.arrayBuffer().then((bytes) => WebAssembly.instantiate(bytes, imports))))
-        .then((result) => receiveInstance(result.instance, result.module),
-              (reason) => abort('the program could not be loaded: ' + reason));
-      return {}; // the exports come through receiveInstance
-    };
-  }
-
   return {
     // "dictionary.txt" of the page's folder, or null when there is none (or no network).
-    wordList() { return wordList; },
+    wordList() { return VelmoraProgramFiles.wordList; },
     // Makes the page the dialog, or takes over the one its HTML holds: its title, font and
     // form; returns the font's measures as alphabet width + height * 65536.
     createDialog(handle, caption, face, pointSize, weight, italic) {
