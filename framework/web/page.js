@@ -110,7 +110,11 @@ var VelmoraPage = (function () {
     // value and focus.
     createControl(dialog, handle, kind, text, x, y, width, height, flags, name) {
       const form = elements.get(dialog);
-      const element = adopted.length ? adopted.shift() : newElement(kind, text);
+      // A prerendered control of another kind (a page from another build) is not used.
+      const prerendered = adopted.shift();
+      const element = prerendered && prerendered.classList.contains(kind) ? prerendered
+                                                                          : newElement(kind, text);
+      if (prerendered && prerendered !== element) prerendered.remove();
       const isNew = !element.parentElement;
       // A text drawn again counts as a new paint: a prerendered one is kept as it is.
       const showText = (target) => { if (target.textContent !== text) target.textContent = text; };
