@@ -13,11 +13,15 @@ var VelmoraStart = (function () {
   const download = (url) => drawn.then(() => fetch(url, { credentials: 'include' }));
   const wasm = download(new URL('velmora.wasm', root));
   wasm.catch(() => {}); // offline with no copy: the program says so when it asks for it
+  const wordList = download('dictionary.txt')
+    .then((response) => (response.ok ? response.arrayBuffer() : null))
+    .catch(() => null);
   return {
     wasm,
-    wordList: download('dictionary.txt')
-      .then((response) => (response.ok ? response.arrayBuffer() : null))
-      .catch(() => null),
+    wordList,
+    // Settles once the list has arrived and the program's WebAssembly has answered: the
+    // page's load event no longer waits for them.
+    downloaded: Promise.all([wasm.catch(() => null), wordList]),
   };
 })();
 
@@ -44,9 +48,9 @@ var VelmoraStart = (function () {
   }
   // Installing the worker fetches and compiles the program's files a second time: that
   // waits until the page has loaded and the browser is idle, so it never competes with the
-  // page's own start.
-  window.addEventListener('load', () => {
+  // page's own start, its downloads included.
+  window.addEventListener('load', () => VelmoraStart.downloaded.then(() => {
     if (window.requestIdleCallback) window.requestIdleCallback(register, { timeout: 2000 });
     else setTimeout(register, 0);
-  });
+  }));
 })();
