@@ -31,11 +31,49 @@ set(WEB_NAME "Velmora")
 set(WEB_SHORT_NAME "Velmora")
 set(WEB_DESCRIPTION "${PROJECT_DESCRIPTION}")
 
+# The page's HTML already holds the solver dialog, IDD_SOLVER_DIALOG (102, res/resource.h),
+# so that it is drawn before the program and its word list arrive: the prerenderer writes it
+# from the program's own template and the framework's layout rule, run under Node.
+add_executable(velmora_prerender ${web_sources}/prerender_dialog.cpp)
+target_link_libraries(velmora_prerender PRIVATE velmora_res velmora_framework)
+# Compiled at once from the file: Node 18 and later have a fetch of their own, which
+# Emscripten 3.1.6 would use on a file path.
+target_link_options(velmora_prerender PRIVATE "SHELL:-s ENVIRONMENT=node" "SHELL:-s NODERAWFS=1"
+                    "SHELL:-s WASM_ASYNC_COMPILATION=0")
+set(dialog_markup ${CMAKE_BINARY_DIR}/prerendered/dialog.html)
+add_custom_command(
+    OUTPUT ${dialog_markup} ${site}/dialog.css
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/prerendered ${site}
+    COMMAND ${CMAKE_CROSSCOMPILING_EMULATOR} $<TARGET_FILE:velmora_prerender> 102
+            ${dialog_markup} ${site}/dialog.css
+    DEPENDS velmora_prerender
+    COMMENT "Prerendering the solver dialog"
+    VERBATIM)
+# The page's first script: the prerendered dialog made ready, and the player's early input.
+set(prerender_parts ${web_sources}/dialog_elements.js ${web_sources}/early_input.js
+    ${web_sources}/prerender.js)
+add_custom_command(
+    OUTPUT ${site}/prerender.js
+    COMMAND ${CMAKE_COMMAND} "-DPARTS=${prerender_parts}" -DOUTPUT=${site}/prerender.js
+            -P ${CMAKE_SOURCE_DIR}/cmake/join_files.cmake
+    DEPENDS ${prerender_parts} ${CMAKE_SOURCE_DIR}/cmake/join_files.cmake
+    VERBATIM)
+set(site_pages ${site}/prerender.js ${site}/dialog.css)
+
 # One folder's page and manifest; `root` is the way from it to the program's files.
 function(velmora_site_folder folder root name)
     set(WEB_ROOT "${root}")
     set(WEB_NAME "${name}")
-    configure_file(${web_sources}/site/index.html.in ${site}/${folder}index.html @ONLY)
+    add_custom_command(
+        OUTPUT ${site}/${folder}index.html
+        COMMAND ${CMAKE_COMMAND} -DINPUT=${web_sources}/site/index.html.in
+                -DOUTPUT=${site}/${folder}index.html -DDIALOG=${dialog_markup}
+                -DWEB_ROOT=${root} -DWEB_NAME=${name} -DWEB_DESCRIPTION=${WEB_DESCRIPTION}
+                -P ${CMAKE_SOURCE_DIR}/cmake/web_page.cmake
+        DEPENDS ${web_sources}/site/index.html.in ${dialog_markup}
+                ${CMAKE_SOURCE_DIR}/cmake/web_page.cmake
+        VERBATIM)
+    set(site_pages ${site_pages} ${site}/${folder}index.html PARENT_SCOPE)
     configure_file(${web_sources}/site/manifest.webmanifest.in ${site}/${folder}manifest.webmanifest @ONLY)
 endfunction()
 velmora_site_folder("" "" "Velmora")
@@ -66,7 +104,7 @@ add_custom_target(web-site ALL
     # the hosts that serve such copies (tools/serve_site.py, nginx's gzip_static). The files
     # are copied only when they changed, so a copy is remade only for a file that changed.
     COMMAND ${Python3_EXECUTABLE} ${CMAKE_SOURCE_DIR}/tools/precompress_site.py ${site}
-    DEPENDS velmora
+    DEPENDS velmora ${site_pages}
     COMMENT "Assembling the web site in ${site}"
     VERBATIM)
 

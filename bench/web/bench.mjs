@@ -18,10 +18,11 @@ const port = 8090 + (process.pid % 100);
 const origin = `http://127.0.0.1:${port}/`;
 const median = (values) => values.sort((a, b) => a - b)[Math.floor(values.length / 2)];
 
-// When the dialog is on the page, which is after its word list has loaded.
+// When the program has its dialog, which is after its word list has loaded (the page's HTML
+// holds the dialog before that; the program's list box has its rows' block).
 function markReady() {
   new MutationObserver((changes, observer) => {
-    if (document.querySelector('form input')) {
+    if (document.querySelector('[role=listbox] > .rows')) {
       window.velmoraReady = performance.now();
       observer.disconnect();
     }

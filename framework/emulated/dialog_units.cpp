@@ -23,6 +23,19 @@ DialogBaseUnits BaseUnitsOfFont(int alphabetWidth, int height) {
     return {(alphabetWidth / 26 + 1) / 2, height};
 }
 
+std::string BaseUnitsCss() {
+    return "--base-x: round(down, (round(down, var(--alphabet-width) / 26, 1) + 1) / 2, 1); "
+           "--base-y: var(--font-height);";
+}
+
+std::string HorizontalPixelsCss(int dialogUnits) {
+    return "round(" + std::to_string(dialogUnits) + " * var(--base-x) * 1px / 4, 1px)";
+}
+
+std::string VerticalPixelsCss(int dialogUnits) {
+    return "round(" + std::to_string(dialogUnits) + " * var(--base-y) * 1px / 8, 1px)";
+}
+
 void MapDialogUnits(RECT& rect, DialogBaseUnits base) {
     rect.left = HorizontalPixels(rect.left, base);
     rect.right = HorizontalPixels(rect.right, base);

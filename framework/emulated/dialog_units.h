@@ -8,6 +8,8 @@
 // rounded as MulDiv rounds. Not for application code.
 #pragma once
 
+#include <string>
+
 #include "framework/winapi/win_api.h"
 
 namespace framework {
@@ -27,6 +29,14 @@ inline int HorizontalPixels(int dialogUnits, DialogBaseUnits base) {
 inline int VerticalPixels(int dialogUnits, DialogBaseUnits base) {
     return MulDiv(dialogUnits, base.y, 8);
 }
+
+// The same rule as CSS, for a page drawn before its program runs (the web build's
+// prerenderer): the base units come from the custom properties --alphabet-width and
+// --font-height, which the page sets once it has measured the font. CSS's round() takes a
+// half up, as MulDiv does for the positive measures of a template (not for negative ones).
+std::string BaseUnitsCss(); // declares --base-x and --base-y
+std::string HorizontalPixelsCss(int dialogUnits);
+std::string VerticalPixelsCss(int dialogUnits);
 
 // Every edge of `rect` from dialog units to pixels, as MapDialogRect does.
 void MapDialogUnits(RECT& rect, DialogBaseUnits base);

@@ -165,6 +165,38 @@ export const scenarios = {
     }
   },
 
+  // The page's HTML holds the dialog before the program and its list arrive (the server
+  // holds the list back): the program takes those very elements over where they stand, and
+  // acts on what was typed, Enter, and a Quick solve clicked meanwhile, once the list is read.
+  'input before the list arrives': async (engine, server, words) => {
+    const places = () => Array.from(document.querySelectorAll('.control'), (control) => {
+      control.seen = control.seen || 'prerendered';
+      return `${control.seen} ${JSON.stringify(control.getBoundingClientRect())}`;
+    }).join('\n');
+    for (const early of ['typed', 'quick solve']) {
+      server.holdList();
+      let before;
+      try {
+        await engine.open(server.url + 'slow/');
+        const controls = await dialog(engine);
+        before = await engine.evaluate(places);
+        if (early === 'typed') {
+          await controls.selection.type('tsac');
+          await engine.press('Enter');
+        } else {
+          await engine.clipboard.write('aeinrst');
+          await controls.quickSolve.click();
+        }
+      } finally {
+        server.releaseList();
+      }
+      await waitForList(engine, words(early === 'typed' ? 'tsac' : 'aeinrst')[0]);
+      check(await engine.evaluate(places) === before, `${early}: the prerendered controls stay put`);
+    }
+    check(await engine.clipboard.read() === words('aeinrst', false).sort().join(' '),
+          'an early Quick solve copies its answer');
+  },
+
   // A phone held sideways (844 x 390): the text keeps its size, the page scrolls up and down
   // but never sideways, and every control can be scrolled into view. The selection box's
   // font is 16 px or more, so that a phone does not zoom into it.

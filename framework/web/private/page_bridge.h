@@ -10,6 +10,7 @@
 #include <string>
 
 #include "framework/cstring.h"
+#include "framework/web/private/control_kinds.h"
 #include "framework/winapi/win_types.h"
 
 namespace framework::page {
@@ -18,17 +19,6 @@ namespace framework::page {
 struct FontMeasures {
     int alphabetWidth; // "A".."Z" "a".."z" together
     int height;
-};
-
-// Control flags the page needs from the template's styles.
-struct ControlFlags {
-    bool tabStop = false;
-    bool visible = true;
-    bool disabled = false;
-    bool border = false;
-    bool readOnly = false;
-    bool upperCase = false;
-    const char* align = ""; // "", "center" or "right" for statics
 };
 
 FontMeasures CreateDialog(HWND dialog, const char* caption, const char* face, int pointSize,

@@ -1,19 +1,27 @@
-// The page's first script. It takes over the downloads the page's preloads started, the
-// program's WebAssembly and the folder's word list, so that the program uses them instead of
-// fetching each file again (page.js). Its requests match the preloads': no CORS mode, the
-// site's own credentials. WebKit reuses a preloaded file only for a request with the same
-// headers, and one in CORS mode carries an Origin header that the preload then lacks.
+// The page's first script. It asks for the program's WebAssembly and the folder's word list
+// for the program (page.js), once the page has drawn its dialog (prerender.js): the dialog's
+// own files come first on a slow network, and the program, which reads the whole list before
+// it acts, keeps what the player does meanwhile. A page in a background tab draws nothing,
+// so it asks at once.
 var VelmoraStart = (function () {
   'use strict';
   const root = new URL('.', document.currentScript.src);
-  const download = (url) => fetch(url, { mode: 'no-cors', credentials: 'include' });
+  const drawn = new Promise((resolve) => {
+    if (document.visibilityState === 'hidden') resolve();
+    else requestAnimationFrame(() => setTimeout(resolve, 0)); // just after the frame is drawn
+  });
+  const download = (url) => drawn.then(() => fetch(url, { credentials: 'include' }));
   const wasm = download(new URL('velmora.wasm', root));
   wasm.catch(() => {}); // offline with no copy: the program says so when it asks for it
+  const wordList = download('dictionary.txt')
+    .then((response) => (response.ok ? response.arrayBuffer() : null))
+    .catch(() => null);
   return {
     wasm,
-    wordList: download('dictionary.txt')
-      .then((response) => (response.ok ? response.arrayBuffer() : null))
-      .catch(() => null),
+    wordList,
+    // Settles once the list has arrived and the program's WebAssembly has answered: the
+    // page's load event no longer waits for them.
+    downloaded: Promise.all([wasm.catch(() => null), wordList]),
   };
 })();
 
@@ -40,9 +48,9 @@ var VelmoraStart = (function () {
   }
   // Installing the worker fetches and compiles the program's files a second time: that
   // waits until the page has loaded and the browser is idle, so it never competes with the
-  // page's own start.
-  window.addEventListener('load', () => {
+  // page's own start, its downloads included.
+  window.addEventListener('load', () => VelmoraStart.downloaded.then(() => {
     if (window.requestIdleCallback) window.requestIdleCallback(register, { timeout: 2000 });
     else setTimeout(register, 0);
-  });
+  }));
 })();
