@@ -39,8 +39,13 @@
     await Promise.all(fetched.map(async (url) => {
       const response = await answerFor(url);
       const isList = /\/dictionary\.txt$/.test(keyOf(url));
-      if (response.ok || (isList && response.status === 404))
-        await (isList ? lists : program).put(keyOf(url), response);
+      if (!response.ok && !(isList && response.status === 404)) return;
+      // A folder's page and manifest are kept as a list is too, for a folder the build does
+      // not list (one a player added).
+      const kept = [isList ? null : program, /\/(dictionary\.txt|index\.html|manifest\.webmanifest)$/
+        .test(keyOf(url)) ? lists : null].filter(Boolean);
+      const copies = kept.map((cache, index) => (index ? response.clone() : response));
+      await Promise.all(kept.map((cache, index) => cache.put(keyOf(url), copies[index])));
     }).map((handed) => handed.catch(() => {}))); // the worker fetches what is missing
   }
 
