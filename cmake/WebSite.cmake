@@ -79,7 +79,6 @@ endfunction()
 velmora_site_folder("" "" "Velmora")
 velmora_site_folder("more/" "../" "Velmora (more words)")
 velmora_site_folder("game/" "../" "Velmora (word games)")
-configure_file(${web_sources}/site/service-worker.js.in ${site}/service-worker.js @ONLY)
 
 set(list_files
     ${CMAKE_SOURCE_DIR}/data/dictionary.txt ${CMAKE_SOURCE_DIR}/data/LICENSE.wamerican
@@ -96,10 +95,14 @@ find_package(Python3 REQUIRED COMPONENTS Interpreter)
 add_custom_target(web-site ALL
     COMMAND ${CMAKE_COMMAND} -E copy_if_different $<TARGET_FILE_DIR:velmora>/velmora.js
             $<TARGET_FILE_DIR:velmora>/velmora.wasm ${web_sources}/site/start.js
-            ${web_sources}/page.css ${CMAKE_SOURCE_DIR}/res/velmora.ico ${site}/
+            ${web_sources}/site/worker-registration.js ${web_sources}/page.css
+            ${CMAKE_SOURCE_DIR}/res/velmora.ico ${site}/
     ${copy_lists}
     COMMAND ${Python3_EXECUTABLE} ${CMAKE_SOURCE_DIR}/tools/make_web_icons.py
             ${CMAKE_SOURCE_DIR}/res/velmora.ico ${site} 192 512
+    # The service worker last, as it lists every other file with its hash.
+    COMMAND ${CMAKE_COMMAND} -DSITE=${site} -DTEMPLATE=${web_sources}/site/service-worker.js.in
+            -P ${CMAKE_SOURCE_DIR}/cmake/WebPrecache.cmake
     # Each text file and the program also gzipped and brotli-compressed beside itself, for
     # the hosts that serve such copies (tools/serve_site.py, nginx's gzip_static). The files
     # are copied only when they changed, so a copy is remade only for a file that changed.

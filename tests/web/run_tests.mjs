@@ -76,8 +76,8 @@ async function inEngine(name, server, table) {
   try {
     for (const [title, scenario] of Object.entries(table)) {
       const started = Date.now();
-      await scenario(engine, server, words);
-      console.log(`ok ${name}: ${title} (${Date.now() - started} ms)`);
+      const said = await scenario(engine, server, words);
+      console.log(`ok ${name}: ${title} (${Date.now() - started} ms)${said ? `: ${said}` : ''}`);
     }
   } finally {
     await engine.close();

@@ -1,9 +1,10 @@
 // The site over HTTP on 127.0.0.1, as the page's tests serve it to every engine. It counts the
 // requests for each path, the page's apart from its service worker's (whose requests name it
-// as their referrer), and it can be stopped (the network gone) and started again on the same
-// port. /nolist/ is the more/ folder's page without its list; /contract/ the framework's
-// contract test (tests/web/conformance.html and the web build's framework_conformance_test).
-// /slow/ is the more/ folder's page with the root's list, whose answer can be held back.
+// as their referrer); it can be stopped (the network gone) or hang (accept, never answer) and
+// be started again on the same port, serve a newer build of some files, and drop a request.
+// /nolist/ is the more/ folder's page without its list; /contract/ the framework's contract
+// test (tests/web/conformance.html and the web build's framework_conformance_test).
+// /slow-NAME/ is the more/ folder's page with the root's list, whose answer can be held back.
 import fs from 'node:fs';
 import http from 'node:http';
 import path from 'node:path';
@@ -15,22 +16,28 @@ const types = { '.html': 'text/html', '.js': 'text/javascript', '.wasm': 'applic
 
 export async function serveSite(site, contract) {
   const counts = new Map();
-  let heldLists = null; // answers for /slow/dictionary.txt waiting for releaseList()
+  let [hanging, deployed, dropping] = [false, {}, new Map()]; // dropping: file -> who is told
+  let heldLists = null; // answers for /slow-NAME/dictionary.txt waiting for releaseList()
   const handler = (request, response) => {
     let name = decodeURIComponent(new URL(request.url, 'http://host').pathname);
     if (name.endsWith('/')) name += 'index.html';
     const key = /\/service-worker\.js$/.test(request.headers.referer || '') ? `${name} (worker)` : name;
     counts.set(key, (counts.get(key) || 0) + 1);
+    if (hanging) return;
+    if (dropping.has(name)) return dropping.get(name)(dropping.delete(name), request.socket.destroy());
+    const headers = { 'content-type': types[path.extname(name)] || 'text/plain', 'cache-control': 'no-cache' };
+    if (deployed[name]) return response.writeHead(200, headers).end(deployed[name]);
+    const slowList = /^\/slow-[^/]+\/dictionary\.txt$/.test(name);
     name = name.replace(/^\/nolist\/(?!dictionary\.txt$)/, '/more/')
-      .replace(/^\/slow\/dictionary\.txt$/, '/dictionary.txt').replace(/^\/slow\//, '/more/');
+      .replace(/^\/slow-[^/]+\/dictionary\.txt$/, '/dictionary.txt').replace(/^\/slow-[^/]+\//, '/more/');
     let file = path.join(site, path.normalize(name));
     if (name === '/contract/index.html') file = path.join(here, 'conformance.html');
     else if (name.startsWith('/contract/')) file = path.join(contract, path.basename(name));
     const answer = () => fs.readFile(file, (error, body) => {
-      response.writeHead(error ? 404 : 200, { 'content-type': types[path.extname(name)] || 'text/plain' });
+      response.writeHead(error ? 404 : 200, headers);
       response.end(error ? '' : body);
     });
-    if (heldLists && key === '/slow/dictionary.txt') heldLists.push(answer);
+    if (heldLists && slowList) heldLists.push(answer);
     else answer();
   };
   const listen = (port) => new Promise((resolve, reject) => {
@@ -41,6 +48,7 @@ export async function serveSite(site, contract) {
   const port = server.address().port;
   return {
     url: `http://127.0.0.1:${port}/`,
+    site,
     // The requests for `file` since the last reset: by the page, and by its service worker.
     requestsOf: (file) => ({ page: counts.get(file) || 0, worker: counts.get(`${file} (worker)`) || 0 }),
     resetCounts: () => counts.clear(),
@@ -56,7 +64,14 @@ export async function serveSite(site, contract) {
       server = null;
     },
     async start() {
+      if (server && hanging) server.closeAllConnections(); // the requests it held fail
+      hanging = false;
       if (!server) server = await listen(port);
     },
+    hang: () => { hanging = true; },
+    deploy: (files) => { deployed = files; },
+    // Resolves once the next request for `file` is dropped; fails if none comes within 20 s.
+    drop: (file) => new Promise((resolve, reject) => dropping.set(file, resolve) &&
+      setTimeout(() => reject(new Error(`no request for ${file}`)), 20000).unref()),
   };
 }

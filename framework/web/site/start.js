@@ -3,6 +3,11 @@
 // own files come first on a slow network, and the program, which reads the whole list before
 // it acts, keeps what the player does meanwhile. A page in a background tab draws nothing,
 // so it asks at once.
+// Requests are in no-CORS mode with the site's own credentials, as worker-registration.js asks
+// the HTTP cache for them again on a first visit: WebKit reuses a cached answer only for a
+// request with the same headers. Once the service worker answers, the WebAssembly is asked of
+// it alone: WebKit's memory cache would answer with the WebAssembly of a visit before, which
+// after a new build is another build's than the glue the worker gives.
 var VelmoraStart = (function () {
   'use strict';
   const root = new URL('.', document.currentScript.src);
@@ -10,10 +15,12 @@ var VelmoraStart = (function () {
     if (document.visibilityState === 'hidden') resolve();
     else requestAnimationFrame(() => setTimeout(resolve, 0)); // just after the frame is drawn
   });
-  const download = (url) => drawn.then(() => fetch(url, { credentials: 'include' }));
-  const wasm = download(new URL('velmora.wasm', root));
+  const download = (url, cache) =>
+    drawn.then(() => fetch(url, { mode: 'no-cors', credentials: 'include', cache }));
+  const fromWorker = navigator.serviceWorker && navigator.serviceWorker.controller ? 'no-store' : 'default';
+  const wasm = download(new URL('velmora.wasm', root), fromWorker);
   wasm.catch(() => {}); // offline with no copy: the program says so when it asks for it
-  const wordList = download('dictionary.txt')
+  const wordList = download('dictionary.txt', 'default')
     .then((response) => (response.ok ? response.arrayBuffer() : null))
     .catch(() => null);
   return {
@@ -23,34 +30,4 @@ var VelmoraStart = (function () {
     // page's load event no longer waits for them.
     downloaded: Promise.all([wasm.catch(() => null), wordList]),
   };
-})();
-
-// Makes the page work offline after one visit: registers the site's service worker (beside
-// this script, so its scope is the whole site) and asks it to keep this page and its word
-// list, besides the program's own files, which it keeps when it installs. Stores nothing
-// else: no cookie, no local storage.
-(function () {
-  'use strict';
-  if (!('serviceWorker' in navigator)) return;
-  const root = new URL('.', document.currentScript.src);
-  const page = new URL(location.href);
-  page.hash = '';
-  function register() {
-    navigator.serviceWorker.register(new URL('service-worker.js', root), { scope: root.pathname })
-      .then(() => navigator.serviceWorker.ready)
-      .then((registration) => {
-        registration.active.postMessage({ keep: [page.href, new URL('manifest.webmanifest', page).href,
-                                                 new URL('dictionary.txt', page).href] });
-      })
-      .catch(() => {
-        // No service worker (a private window, file://): the page works online only.
-      });
-  }
-  // Installing the worker fetches and compiles the program's files a second time: that
-  // waits until the page has loaded and the browser is idle, so it never competes with the
-  // page's own start, its downloads included.
-  window.addEventListener('load', () => VelmoraStart.downloaded.then(() => {
-    if (window.requestIdleCallback) window.requestIdleCallback(register, { timeout: 2000 });
-    else setTimeout(register, 0);
-  }));
 })();
