@@ -127,8 +127,13 @@ const buildCache = (engine) => engine.evaluate(() => caches.keys()
 
 // The page, once the worker's build is no longer `before`'s, then runs `tag`'s glue and WebAssembly.
 async function runs(engine, tag, before) {
-  if (before) await engine.waitFor((before) => caches.keys().then((names) => !names.includes(before)), before)
-    .then(() => engine.reload());
+  // The caches are read only once the install is under way and over: WebKit's install stalls
+  // for good when the page reads them as it starts.
+  if (before) await engine.evaluate(() => navigator.serviceWorker.getRegistration().then((r) => r.update()).catch(() => {}))
+    .then(() => engine.waitFor(async (before) => {
+      const registration = await navigator.serviceWorker.getRegistration();
+      return !registration.installing && !(await caches.keys()).includes(before);
+    }, before)).then(() => engine.reload());
   const ran = await engine.waitFor(() => window.ran).then(() => engine.evaluate(() => window.ran));
   check(ran.js === tag && ran.wasm === tag, `build ${tag} runs, not ${JSON.stringify(ran)}`);
 }

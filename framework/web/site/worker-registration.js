@@ -21,13 +21,15 @@
     return key.href;
   }
 
-  // The page's own answer for `url`: the program's WebAssembly as start.js fetched it, the
-  // rest from the HTTP cache (mode and credentials as start.js asks for them, which WebKit
-  // needs to reuse those).
+  // The page's own answer for `url`: the program's WebAssembly and the folder's list as
+  // start.js fetched them (WebKit may not have written them to its HTTP cache yet), the rest
+  // from the HTTP cache (mode and credentials as start.js asks, which WebKit needs to reuse it).
   async function answerFor(url) {
     const started = typeof VelmoraStart === 'object' ? VelmoraStart : {};
     if (started.wasm && keyOf(url) === new URL('velmora.wasm', root).href)
       return (await started.wasm).clone();
+    const list = keyOf(url) === keyOf(new URL('dictionary.txt', location.href)) && await started.wordList;
+    if (list) return new Response(list, { headers: { 'Content-Type': 'text/plain' } });
     return fetch(url, { cache: 'force-cache', mode: 'no-cors', credentials: 'include' });
   }
 
