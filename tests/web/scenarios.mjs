@@ -278,7 +278,7 @@ export const scenarios = {
       server.deploy(markedBuild(server.site, tag));
       const dropped = tag === 'B' && server.drop('/velmora.wasm');
       await engine.reload();
-      if (dropped) await dropped.then(() => runs(engine, 'A')).then(() => engine.open(server.url));
+      if (dropped) await dropped.then(() => runs(engine, 'A')).then(() => engine.reload());
       await runs(engine, tag, before);
     }
     server.deploy({});

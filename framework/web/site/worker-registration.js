@@ -51,12 +51,21 @@
     }).map((handed) => handed.catch(() => {}))); // the worker fetches what is missing
   }
 
+  // A new build takes over as soon as it is installed. Chromium may leave it waiting instead,
+  // when a request reached the old worker as it was handing over; asked again, it takes over.
+  function takeOver(registration) {
+    const ask = () => registration.waiting && registration.waiting.postMessage('take over');
+    if (registration.installing) registration.installing.addEventListener('statechange', ask);
+    ask();
+  }
+
   function register() {
     const returning = !!navigator.serviceWorker.controller;
     (returning ? Promise.resolve() : handOver())
       .then(() => navigator.serviceWorker.register(new URL('service-worker.js', root),
                                                    { scope: root.pathname, updateViaCache: 'none' }))
-      .then((registration) => returning && registration.update())
+      .then((registration) => (returning ? registration.update().then(() => registration) : registration))
+      .then(takeOver)
       .catch(() => {
         // No service worker (a private window, file://), or no network: nothing changes.
       });
