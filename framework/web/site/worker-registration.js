@@ -34,8 +34,9 @@
   }
 
   async function handOver() {
-    const fetched = performance.getEntriesByType('resource').map((entry) => entry.name)
-      .concat(location.href).filter((url) => url.startsWith(root.href));
+    // The WebAssembly may be still arriving, so not among the resources the page has timed.
+    const fetched = [...new Set(performance.getEntriesByType('resource').map((entry) => entry.name)
+      .concat(location.href, new URL('velmora.wasm', root).href))].filter((url) => url.startsWith(root.href));
     const [program, lists] = await Promise.all([caches.open(`${cachePrefix}fetched`),
                                                 caches.open(`${cachePrefix}lists`)]);
     await Promise.all(fetched.map(async (url) => {
@@ -53,9 +54,12 @@
 
   // A new build takes over as soon as it is installed. Chromium may leave it waiting instead,
   // when a request reached the old worker as it was handing over; asked again, it takes over.
+  // So is every build found while the page is open, whoever looked for it.
   function takeOver(registration) {
     const ask = () => registration.waiting && registration.waiting.postMessage('take over');
-    if (registration.installing) registration.installing.addEventListener('statechange', ask);
+    const watch = () => registration.installing && registration.installing.addEventListener('statechange', ask);
+    registration.addEventListener('updatefound', watch);
+    watch();
     ask();
   }
 
