@@ -7,15 +7,15 @@ set(site ${CMAKE_BINARY_DIR}/site)
 
 # Asyncify takes every function that makes an indirect call to be one that may suspend, which
 # slows the search's sort and the list's loading several times over; asyncify_remove.json
-# names the code that never waits on the page (the word search core, the C++ library; a
-# template function's name starts with its return type).
+# names the code that never waits on the page (the word search, the C++ library; a template
+# function's name starts with its return type). The list's loading does wait, for the next
+# part of the list to arrive, only in the line reader's read of its next block.
 #
 # The optimiser inlines every function that has a single caller, however large: the word
 # list's loading loop would end up inside InitInstance, which runs once and is instrumented
 # for Asyncify. The browser runs a function that is called once on its baseline compiler
-# for good, so the loop, the heaviest work of the page's start, would run there slowed by
-# the instrumentation; kept out, it and the functions it calls stay plain, and those called
-# per line are optimised by the browser while the list loads.
+# for good, so the loop, the heaviest work of the page's start, would run there; kept out,
+# the functions it calls per line are optimised by the browser while the list loads.
 set(asyncify_remove ${CMAKE_SOURCE_DIR}/framework/web/asyncify_remove.json)
 target_link_options(velmora PRIVATE
     "SHELL:-s ASYNCIFY_REMOVE=@${asyncify_remove}"

@@ -64,8 +64,6 @@ var VelmoraPage = (function () {
   }
 
   return {
-    // "dictionary.txt" of the page's folder, or null when there is none (or no network).
-    wordList() { return VelmoraProgramFiles.wordList; },
     // Makes the page the dialog, or takes over the one its HTML holds: its title, font and
     // form; returns the font's measures as alphabet width + height * 65536.
     createDialog(handle, caption, face, pointSize, weight, italic) {

@@ -207,9 +207,10 @@ export const scenarios = {
     }
   },
 
-  // The page's HTML holds the dialog before the program and its list arrive (the server
-  // holds the list back, whoever asks for it): the program takes those very elements over where they stand, and
-  // acts on what was typed, Enter, and a Quick solve clicked meanwhile, once the list is read.
+  // The page's HTML holds the dialog before the program and its list arrive (the server holds
+  // the list's second half back, whoever asks for it): the program takes those very elements
+  // over where they stand, and acts on what was typed, Enter, and a Quick solve clicked
+  // meanwhile, once the whole list is read.
   'input before the list arrives': async (engine, server, words) => {
     const places = () => Array.from(document.querySelectorAll('.control'), (control) => {
       control.seen = control.seen || 'prerendered';

@@ -77,13 +77,10 @@ EM_JS(void, js_list_copy_text, (int list, int index, char* buffer, int size), {
     stringToUTF8(VelmoraPage.listText(list, index), buffer, size);
 });
 
-// The list is the page's own "dictionary.txt"; a missing one (or none reachable) leaves
-// the working folder without it, so the program starts with an empty word list. The file
-// system keeps the fetched bytes themselves (canOwn) rather than a copy of them.
+// The list is the page's own "dictionary.txt", read as it arrives; a missing one (or none
+// reachable) leaves the working folder without it, so the program starts with an empty list.
 EM_ASYNC_JS(void, js_fetch_word_list, (), {
-    const bytes = await VelmoraPage.wordList();
-    if (bytes)
-        FS.writeFile('dictionary.txt', new Uint8Array(bytes), {canOwn: true});
+    await VelmoraProgramFiles.mountWordList('dictionary.txt');
 });
 EM_JS(void, js_restart, (), { location.reload(); });
 // clang-format on

@@ -1,8 +1,8 @@
 // The page's first script. It asks for the program's WebAssembly and the folder's word list
 // for the program (page.js), once the page has drawn its dialog (prerender.js): the dialog's
-// own files come first on a slow network, and the program, which reads the whole list before
-// it acts, keeps what the player does meanwhile. A page in a background tab draws nothing,
-// so it asks at once.
+// own files come first on a slow network, and the program, which reads the whole list (as it
+// arrives) before it acts, keeps what the player does meanwhile. A page in a background tab
+// draws nothing, so it asks at once.
 // Requests are in no-CORS mode with the site's own credentials, as worker-registration.js asks
 // the HTTP cache for them again on a first visit: WebKit reuses a cached answer only for a
 // request with the same headers. Once the service worker answers, the WebAssembly is asked of
@@ -20,14 +20,19 @@ var VelmoraStart = (function () {
   const fromWorker = navigator.serviceWorker && navigator.serviceWorker.controller ? 'no-store' : 'default';
   const wasm = download(new URL('velmora.wasm', root), fromWorker);
   wasm.catch(() => {}); // offline with no copy: the program says so when it asks for it
-  const wordList = download('dictionary.txt', 'default')
-    .then((response) => (response.ok ? response.arrayBuffer() : null))
+  const listAnswer = download('dictionary.txt', 'default')
+    .then((response) => (response.ok ? response : null))
     .catch(() => null);
+  // The program reads its copy of the list as it arrives (program_files.js); the bytes whole
+  // are for the service worker's first copies (worker-registration.js). Cloned before read.
+  const wordList = listAnswer.then((response) => response && response.clone());
+  const wordListBytes = listAnswer.then((response) => response && response.arrayBuffer()).catch(() => null);
   return {
     wasm,
     wordList,
+    wordListBytes,
     // Settles once the list has arrived and the program's WebAssembly has answered: the
     // page's load event no longer waits for them.
-    downloaded: Promise.all([wasm.catch(() => null), wordList]),
+    downloaded: Promise.all([wasm.catch(() => null), wordListBytes]),
   };
 })();

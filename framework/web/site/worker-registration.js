@@ -28,7 +28,7 @@
     const started = typeof VelmoraStart === 'object' ? VelmoraStart : {};
     if (started.wasm && keyOf(url) === new URL('velmora.wasm', root).href)
       return (await started.wasm).clone();
-    const list = keyOf(url) === keyOf(new URL('dictionary.txt', location.href)) && await started.wordList;
+    const list = keyOf(url) === keyOf(new URL('dictionary.txt', location.href)) && await started.wordListBytes;
     if (list) return new Response(list, { headers: { 'Content-Type': 'text/plain' } });
     return fetch(url, { cache: 'force-cache', mode: 'no-cors', credentials: 'include' });
   }
