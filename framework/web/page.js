@@ -38,29 +38,21 @@ var VelmoraPage = (function () {
     return 0;
   }
 
-  // A new element for a control of the kind given (see createControl).
-  function newElement(kind, text) {
-    let element;
-    if (kind === 'group') {
-      element = document.createElement('fieldset');
-      const legend = document.createElement('legend');
-      element.append(legend);
-    } else if (kind === 'button' || kind === 'default') {
-      element = document.createElement('button');
-      element.type = kind === 'default' ? 'submit' : 'button';
-    } else if (kind === 'edit') {
-      element = document.createElement('input');
-      element.type = 'text';
-      element.value = text;
-      element.autocomplete = 'off';
-      element.spellcheck = false;
-    } else if (kind === 'listbox') {
-      element = document.createElement('div');
-      element.setAttribute('role', 'listbox');
-    } else {
-      element = document.createElement('div');
-    }
-    return element;
+  // The element of `markup` (the framework's dialog_markup.cpp, as the page's HTML has its
+  // prerendered controls).
+  function elementOf(markup) {
+    const template = document.createElement('template');
+    template.innerHTML = markup;
+    return template.content.firstElementChild;
+  }
+
+  // The prerendered control when it is the one `markup` makes (a page from another build may
+  // hold another), its style aside: the page sets that.
+  function sameControl(prerendered, made) {
+    if (!prerendered) return false;
+    const unstyled = prerendered.cloneNode(true);
+    unstyled.removeAttribute('style');
+    return unstyled.isEqualNode(made);
   }
 
   return {
@@ -103,23 +95,16 @@ var VelmoraPage = (function () {
       form.style.height = height + 'px';
       look.fit(form, width, height);
     },
-    // kind: button, default, group, edit, listbox or static. Tab stops keep the template's
-    // order, which is the order the elements are added in; a prerendered control keeps its
-    // value and focus.
-    createControl(dialog, handle, kind, text, x, y, width, height, flags, name) {
+    // kind: button, default, group, edit, listbox or static; markup: the control's element.
+    // Tab stops keep the template's order, which is the order the elements are added in; a
+    // prerendered control keeps its value and focus.
+    createControl(dialog, handle, kind, markup, x, y, width, height) {
       const form = elements.get(dialog);
-      // A prerendered control of another kind (a page from another build) is not used.
-      const prerendered = adopted.shift();
-      const element = prerendered && prerendered.classList.contains(kind) ? prerendered
-                                                                          : newElement(kind, text);
+      const [prerendered, made] = [adopted.shift(), elementOf(markup)];
+      const element = sameControl(prerendered, made) ? prerendered : made;
       if (prerendered && prerendered !== element) prerendered.remove();
       const isNew = !element.parentElement;
-      // A text drawn again counts as a new paint: a prerendered one is kept as it is.
-      const showText = (target) => { if (target.textContent !== text) target.textContent = text; };
-      if (kind === 'group') {
-        showText(element.firstChild);
-      } else if (kind === 'button' || kind === 'default') {
-        showText(element);
+      if (kind === 'button' || kind === 'default') {
         // The click is the whole command: cancelling it keeps the browser from submitting
         // the form (Enter in a box clicks the default button), which would lay the page out
         // again for each control it checks.
@@ -128,24 +113,14 @@ var VelmoraPage = (function () {
           queueClick(handle);
         });
       } else if (kind === 'edit') {
-        element.readOnly = !!(flags.readOnly);
         const shrink = look.keepFromZooming(element, Number(form.dataset.fontPixels));
         width /= shrink;
         height /= shrink;
-        if (flags.upperCase && isNew) look.keepUpperCase(element);
+        if (element.getAttribute('autocapitalize') && isNew) look.keepUpperCase(element);
       } else if (kind === 'listbox') {
         element.id = 'velmora-list-' + handle;
         listViews.set(handle, new VelmoraListView(element, Number(form.dataset.rowHeight)));
-      } else {
-        showText(element);
       }
-      element.className = 'control ' + kind + (flags.border ? ' bordered' : '') +
-                           (flags.align ? ' align-' + flags.align : '');
-      if (name) element.setAttribute('aria-label', name);
-      if (kind !== 'group' && kind !== 'static')
-        element.tabIndex = flags.tabStop ? 0 : -1;
-      element.disabled = !!flags.disabled;
-      element.hidden = !flags.visible;
       Object.assign(element.style, { left: x + 'px', top: y + 'px', width: width + 'px',
                                      height: height + 'px' });
       if (isNew) form.append(element);

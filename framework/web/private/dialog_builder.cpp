@@ -2,6 +2,7 @@
 #include "framework/web/private/dialog_builder.h"
 
 #include "framework/web/private/control_kinds.h"
+#include "framework/web/private/dialog_markup.h"
 #include "framework/web/private/handles.h"
 #include "framework/web/private/page_bridge.h"
 
@@ -20,12 +21,13 @@ HWND BuildDialog(const DialogTemplate& dialog) {
     record.height = y(dialog.cy);
     page::SetDialogSize(window, record.width, record.height);
 
+    std::size_t index = 0;
     for (const DialogItemTemplate& item : dialog.items) {
         const WindowKind kind = page::KindOf(item);
         const HWND control = RegisterWindow({kind, window, item.id, item.style});
-        page::CreateControl(window, control, page::PageKind(kind, item.style), item.text,
-                            x(item.x), y(item.y), x(item.cx), y(item.cy),
-                            page::FlagsOf(kind, item.style), page::AccessibleName(item));
+        page::CreateControl(window, control, page::PageKind(kind, item.style),
+                            page::ControlMarkup(item, index++), x(item.x), y(item.y), x(item.cx),
+                            y(item.cy));
     }
     return window;
 }

@@ -1,5 +1,4 @@
-// The page's HTML and CSS of a dialog template (see dialog_markup.h). Each element carries
-// exactly the classes and attributes page.js gives the one it would create.
+// The page's HTML and CSS of a dialog template (see dialog_markup.h).
 #include "framework/web/private/dialog_markup.h"
 
 #include <cstddef>
@@ -48,7 +47,17 @@ std::string OpeningOf(std::string_view kind, const ControlFlags& flags) {
     return "<div";
 }
 
-std::string ElementOf(const DialogItemTemplate& item, std::size_t index) {
+// A text box may be laid out larger and scaled back (--shrink, page.js), as the program
+// lays it out.
+std::string PlaceOf(const DialogItemTemplate& item) {
+    return "left: " + HorizontalPixelsCss(item.x) + "; top: " + VerticalPixelsCss(item.y) +
+           "; width: calc(" + HorizontalPixelsCss(item.cx) + " / var(--shrink, 1)); height: calc(" +
+           VerticalPixelsCss(item.cy) + " / var(--shrink, 1));";
+}
+
+} // namespace
+
+std::string ControlMarkup(const DialogItemTemplate& item, std::size_t index) {
     const WindowKind windowKind = KindOf(item);
     const std::string kind = PageKind(windowKind, item.style);
     const ControlFlags flags = FlagsOf(windowKind, item.style);
@@ -81,16 +90,6 @@ std::string ElementOf(const DialogItemTemplate& item, std::size_t index) {
     return html + "\n";
 }
 
-// A text box may be laid out larger and scaled back (--shrink, page.js), as the program
-// lays it out.
-std::string PlaceOf(const DialogItemTemplate& item) {
-    return "left: " + HorizontalPixelsCss(item.x) + "; top: " + VerticalPixelsCss(item.y) +
-           "; width: calc(" + HorizontalPixelsCss(item.cx) + " / var(--shrink, 1)); height: calc(" +
-           VerticalPixelsCss(item.cy) + " / var(--shrink, 1));";
-}
-
-} // namespace
-
 DialogMarkup MarkupOfDialog(UINT templateId, const DialogTemplate& dialog) {
     const std::string caption = dialog.caption ? dialog.caption : "";
     const std::string id = std::to_string(templateId);
@@ -111,7 +110,7 @@ DialogMarkup MarkupOfDialog(UINT templateId, const DialogTemplate& dialog) {
                  form + ":not([data-measured]) { display: none; }\n";
     std::size_t index = 0;
     for (const DialogItemTemplate& item : dialog.items) {
-        markup.html += ElementOf(item, index);
+        markup.html += ControlMarkup(item, index);
         markup.css += form + " > [data-item=\"" + std::to_string(index) + "\"] { " +
                       PlaceOf(item) + " }\n";
         ++index;

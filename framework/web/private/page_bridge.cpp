@@ -24,15 +24,10 @@ EM_JS(int, js_create_dialog, (int dialog, const char* caption, const char* face,
 EM_JS(void, js_set_dialog_size, (int dialog, int width, int height), {
     VelmoraPage.setDialogSize(dialog, width, height);
 });
-EM_JS(void, js_create_control, (int dialog, int control, const char* kind, const char* text,
-                                int x, int y, int width, int height, int flags, const char* align,
-                                const char* name), {
-    VelmoraPage.createControl(dialog, control, UTF8ToString(kind), UTF8ToString(text), x, y,
-                              width, height,
-                              {tabStop: flags & 1, visible: flags & 2, disabled: flags & 4,
-                               border: flags & 8, readOnly: flags & 16, upperCase: flags & 32,
-                               align: UTF8ToString(align)},
-                              UTF8ToString(name));
+EM_JS(void, js_create_control, (int dialog, int control, const char* kind, const char* markup,
+                                int x, int y, int width, int height), {
+    VelmoraPage.createControl(dialog, control, UTF8ToString(kind), UTF8ToString(markup), x, y,
+                              width, height);
 });
 EM_JS(void, js_focus_first_tab_stop, (int dialog), { VelmoraPage.focusFirstTabStop(dialog); });
 EM_JS(void, js_destroy_dialog, (int dialog), { VelmoraPage.destroyDialog(dialog); });
@@ -117,12 +112,9 @@ void SetDialogSize(HWND dialog, int width, int height) {
     js_set_dialog_size(Number(dialog), width, height);
 }
 
-void CreateControl(HWND dialog, HWND control, const char* kind, const char* text, int x, int y,
-                   int width, int height, const ControlFlags& flags, const char* name) {
-    const int bits = (flags.tabStop ? 1 : 0) | (flags.visible ? 2 : 0) | (flags.disabled ? 4 : 0) |
-                     (flags.border ? 8 : 0) | (flags.readOnly ? 16 : 0) | (flags.upperCase ? 32 : 0);
-    js_create_control(Number(dialog), Number(control), kind, text ? text : "", x, y, width, height,
-                      bits, flags.align, name ? name : "");
+void CreateControl(HWND dialog, HWND control, const char* kind, const std::string& markup, int x,
+                   int y, int width, int height) {
+    js_create_control(Number(dialog), Number(control), kind, markup.c_str(), x, y, width, height);
 }
 
 void FocusFirstTabStop(HWND dialog) {

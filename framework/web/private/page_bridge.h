@@ -10,7 +10,6 @@
 #include <string>
 
 #include "framework/cstring.h"
-#include "framework/web/private/control_kinds.h"
 #include "framework/winapi/win_types.h"
 
 namespace framework::page {
@@ -24,9 +23,10 @@ struct FontMeasures {
 FontMeasures CreateDialog(HWND dialog, const char* caption, const char* face, int pointSize,
                        int weight, bool italic);
 void SetDialogSize(HWND dialog, int width, int height);
-// kind: "button", "default", "group", "edit", "listbox" or "static"; positions in pixels.
-void CreateControl(HWND dialog, HWND control, const char* kind, const char* text, int x, int y,
-                   int width, int height, const ControlFlags& flags, const char* name);
+// kind: "button", "default", "group", "edit", "listbox" or "static"; markup: its element
+// (dialog_markup.h), used where the page holds none already; positions in pixels.
+void CreateControl(HWND dialog, HWND control, const char* kind, const std::string& markup, int x,
+                   int y, int width, int height);
 void FocusFirstTabStop(HWND dialog);
 void DestroyDialog(HWND dialog);
 
