@@ -128,8 +128,9 @@ const buildCache = (engine) => engine.evaluate(() => caches.keys()
 // The page, once the worker's build is no longer `before`'s, then runs `tag`'s glue and WebAssembly.
 // The page asks for the new build, as it does itself, and the next visit is a new tab (loaded
 // again once the build took over, as the tab may open first): Chromium at times keeps a new
-// build waiting for as long as the tab that found it stays open, asked to take over or not. The caches are read only once the install is under way: WebKit's install
-// stalls for good when the page reads them as it starts.
+// build waiting for as long as the tab that found it stays open, asked to take over or not.
+// The caches are read only once the install is under way: WebKit's install stalls for good
+// when the page reads them as it starts.
 async function runs(engine, tag, before, url) {
   const taken = (before, installed) => navigator.serviceWorker.getRegistration().then(async (registration) =>
     !registration.installing && (installed && !!registration.waiting || !(await caches.keys()).includes(before)));

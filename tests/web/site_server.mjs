@@ -1,7 +1,8 @@
 // The site over HTTP on 127.0.0.1, as the page's tests serve it to every engine. It counts the
 // requests for each path, the page's apart from its service worker's (whose requests name it
 // as their referrer); it can be stopped (the network gone) or hang (accept, never answer) and
-// be started again on the same port, serve a newer build of some files, and drop a request.
+// be started again on the same port, serve a newer build of some files, and break a request
+// off half answered.
 // /nolist/ is the more/ folder's page without its list; /contract/ the framework's contract
 // test (tests/web/conformance.html and the web build's framework_conformance_test).
 // /slow-NAME/ is the more/ folder's page with the root's list, whose second half can be held back.
@@ -24,8 +25,12 @@ export async function serveSite(site, contract) {
     const key = /\/service-worker\.js$/.test(request.headers.referer || '') ? `${name} (worker)` : name;
     counts.set(key, (counts.get(key) || 0) + 1);
     if (hanging) return;
-    if (dropping.has(name)) return dropping.get(name)(dropping.delete(name), request.socket.destroy());
     const headers = { 'content-type': types[path.extname(name)] || 'text/plain', 'cache-control': 'no-cache' };
+    if (dropping.has(name)) { // cut once answering: too late for the browser to ask again itself
+      const told = dropping.get(name);
+      dropping.delete(name);
+      return response.writeHead(200, headers).write('\0', () => told(request.socket.destroy()));
+    }
     if (deployed[name]) return response.writeHead(200, headers).end(deployed[name]);
     const slowList = /^\/slow-[^/]+\/dictionary\.txt$/.test(name);
     name = name.replace(/^\/nolist\/(?!dictionary\.txt$)/, '/more/')
@@ -72,7 +77,7 @@ export async function serveSite(site, contract) {
     },
     hang: () => { hanging = true; },
     deploy: (files) => { deployed = files; },
-    // Resolves once the next request for `file` is dropped; fails if none comes within 20 s.
+    // Resolves once the next request for `file` is broken off; fails if none comes within 20 s.
     drop: (file) => new Promise((resolve, reject) => dropping.set(file, resolve) &&
       setTimeout(() => reject(new Error(`no request for ${file}`)), 20000).unref()),
   };
