@@ -17,16 +17,18 @@ var VelmoraStart = (function () {
   });
   const download = (url, cache) =>
     drawn.then(() => fetch(url, { mode: 'no-cors', credentials: 'include', cache }));
-  const fromWorker = navigator.serviceWorker && navigator.serviceWorker.controller ? 'no-store' : 'default';
-  const wasm = download(new URL('velmora.wasm', root), fromWorker);
+  const returning = !!(navigator.serviceWorker && navigator.serviceWorker.controller);
+  const wasm = download(new URL('velmora.wasm', root), returning ? 'no-store' : 'default');
   wasm.catch(() => {}); // offline with no copy: the program says so when it asks for it
   const listAnswer = download('dictionary.txt', 'default')
     .then((response) => (response.ok ? response : null))
     .catch(() => null);
-  // The program reads its copy of the list as it arrives (program_files.js); the bytes whole
-  // are for the service worker's first copies (worker-registration.js). Cloned before read.
-  const wordList = listAnswer.then((response) => response && response.clone());
-  const wordListBytes = listAnswer.then((response) => response && response.arrayBuffer()).catch(() => null);
+  // The program reads the list as it arrives (program_files.js). On a first visit the page
+  // also keeps its bytes whole, for the service worker's first copies (worker-registration.js):
+  // a copy cloned before either is read. A return's list comes from the worker's copy at once.
+  const wordList = returning ? listAnswer : listAnswer.then((response) => response && response.clone());
+  const wordListBytes = returning ? listAnswer.then(() => null)
+    : listAnswer.then((response) => response && response.arrayBuffer()).catch(() => null);
   return {
     wasm,
     wordList,
